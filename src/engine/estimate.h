@@ -1,0 +1,69 @@
+// The estimate of the blood-alcohol level (g/l) from what a person drank, and the verdict on
+// driving. Pure computation in double precision; the main window fills EstimateInputs from its
+// widgets on every change and shows the EstimateResult.
+#pragma once
+
+#include "drink_category.h"
+
+#include <array>
+#include <string>
+
+struct CategoryIntake
+{
+    double count = 0;    // glasses
+    double volumeCl = 0; // centilitres per glass
+    double degree = 0;   // alcohol, percent by volume
+};
+
+struct EstimateInputs
+{
+    double weightKg = 0;
+    bool isMale = true;
+    bool corpulenceNormal = true;
+    bool mealTaken = false;
+    std::array<CategoryIntake, drinkCategoryCount> intake{};
+    double delayHours = 1; // hours since the last drink
+
+    CategoryIntake &operator[](DrinkCategory category) { return intake[indexOf(category)]; }
+    const CategoryIntake &operator[](DrinkCategory category) const
+    {
+        return intake[indexOf(category)];
+    }
+};
+
+enum class EstimateStatus { Ok, WeightMissing };
+
+enum class Verdict {
+    Green,    // below 0.3 g/l
+    Yellow,   // from 0.3 to below 0.5 g/l
+    Red,      // from 0.5 to below 0.8 g/l: over the legal limit
+    RedSevere // 0.8 g/l and above
+};
+
+struct EstimateResult
+{
+    EstimateStatus status = EstimateStatus::Ok;
+    double level = 0;       // g/l, unrounded, never negative
+    double waitHours = 0;   // hours to fall to 0.5 g/l; meaningful from 0.5 g/l on
+    double waitDisplay = 0; // the whole number of hours shown to the user
+    Verdict verdict = Verdict::Green;
+};
+
+inline constexpr double legalLimit = 0.5;         // g/l
+inline constexpr double eliminationPerHour = 0.12; // g/l per hour
+inline constexpr double mealDivisor = 1.5;
+inline constexpr double hoursToPeak = 1; // the level peaks one hour after the last drink
+
+// Grams of pure alcohol of one category: 1 cl of drink at 1 degree holds 0.08 g.
+double alcoholGrams(const CategoryIntake &intake);
+double totalAlcoholGrams(const EstimateInputs &inputs);
+double diffusionCoefficient(bool isMale, bool corpulenceNormal);
+
+Verdict classify(double level);
+
+// Throws ArithmeticOverflow when a step no longer gives a finite value.
+EstimateResult estimate(const EstimateInputs &inputs);
+
+// The level as the window shows it: two decimals, rounded half away from zero, "." as the
+// decimal point (the window puts the user's separator in its place).
+std::string formatLevel(double level);

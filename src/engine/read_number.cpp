@@ -1,0 +1,142 @@
+#include "read_number.h"
+
+#include "arithmetic_overflow.h"
+
+#include <charconv>
+#include <string>
+
+namespace {
+
+bool isIgnoredBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+char upper(char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// The text without the blanks the reading ignores.
+std::string withoutBlanks(std::string_view text)
+{
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        if (!isIgnoredBlank(c))
+            kept.push_back(c);
+    }
+    return kept;
+}
+
+// Digit value of c in the given radix, or -1.
+int digitValue(char c, int radix)
+{
+    int value = -1;
+    if (isDecimalDigit(c))
+        value = c - '0';
+    else if (upper(c) >= 'A' && upper(c) <= 'F')
+        value = upper(c) - 'A' + 10;
+    return value < radix ? value : -1;
+}
+
+double readRadixInteger(std::string_view digits, int radix)
+{
+    double value = 0;
+    for (const char c : digits) {
+        const int digit = digitValue(c, radix);
+        if (digit < 0)
+            break;
+        value = checkedFinite(value * radix + digit, "entier hexadécimal ou octal");
+    }
+    return value;
+}
+
+// An exponent beyond this bound is out of range for any mantissa a field can hold; capping it
+// keeps a text such as "1E99999999999999999999" from being read with a wrapped exponent.
+constexpr long exponentCap = 100000;
+
+// Reads the decimal number at the start of text: sign, digits with at most one point, exponent.
+double readDecimal(std::string_view text)
+{
+    std::string number;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            number.push_back('-');
+        ++i;
+    }
+    bool seenPoint = false;
+    bool seenDigit = false;
+    // Digits before the first significant one, and the place of the point, tell on overflow
+    // whether the number was too large or too small.
+    long significantPlace = 0;
+    bool seenSignificant = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDecimalDigit(c)) {
+            seenDigit = true;
+            if (c != '0')
+                seenSignificant = true;
+            if (seenSignificant && !seenPoint)
+                ++significantPlace;
+            else if (!seenSignificant && seenPoint)
+                --significantPlace;
+            number.push_back(c);
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            number.push_back('.');
+        } else {
+            break;
+        }
+    }
+    if (!seenDigit)
+        return 0;
+
+    long exponent = 0;
+    if (i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D')) {
+        std::size_t j = i + 1;
+        bool negative = false;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negative = text[j] == '-';
+            ++j;
+        }
+        for (; j < text.size() && isDecimalDigit(text[j]); ++j) {
+            if (exponent < exponentCap)
+                exponent = exponent * 10 + (text[j] - '0');
+        }
+        if (negative)
+            exponent = -exponent;
+        number += 'e' + std::to_string(exponent);
+    }
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(),
+                                              value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        if (seenSignificant && significantPlace + exponent > 0)
+            throw ArithmeticOverflow("nombre hors des limites");
+        return 0;
+    }
+    return value;
+}
+
+} // namespace
+
+double readNumber(std::string_view utf8Text)
+{
+    const std::string text = withoutBlanks(utf8Text);
+    if (text.size() >= 2 && text[0] == '&') {
+        if (upper(text[1]) == 'H')
+            return readRadixInteger(std::string_view(text).substr(2), 16);
+        if (upper(text[1]) == 'O')
+            return readRadixInteger(std::string_view(text).substr(2), 8);
+    }
+    return readDecimal(text);
+}

@@ -1,0 +1,68 @@
+#include "line.h"
+
+#include "twips.h"
+
+#include <QPainter>
+
+Line::Line(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setPoints(float x1, float y1, float x2, float y2)
+{
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+    updatePixelGeometry();
+}
+
+void Line::setY1(float y)
+{
+    setPoints(m_x1, y, m_x2, m_y2);
+}
+
+void Line::setX2(float x)
+{
+    setPoints(m_x1, m_y1, x, m_y2);
+}
+
+void Line::setY2(float y)
+{
+    setPoints(m_x1, m_y1, m_x2, y);
+}
+
+void Line::setPen(const QColor &color, int widthInPixels)
+{
+    m_color = color;
+    m_lineWidth = widthInPixels;
+    updatePixelGeometry();
+}
+
+void Line::updatePixelGeometry()
+{
+    // The widget covers the line's bounding box, widened by the pen on every side.
+    const int margin = m_lineWidth;
+    const QRect box = QRect(QPoint(Twips::toPixels(m_x1), Twips::toPixels(m_y1)),
+                            QPoint(Twips::toPixels(m_x2), Twips::toPixels(m_y2)))
+                              .normalized()
+                              .adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+    update();
+}
+
+void Line::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    QPen pen(m_color, m_lineWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    const QPoint offset = geometry().topLeft();
+    const QPoint from(Twips::toPixels(m_x1), Twips::toPixels(m_y1));
+    const QPoint to(Twips::toPixels(m_x2), Twips::toPixels(m_y2));
+    // Pixel centres: a one-pixel line lies exactly on its row or column.
+    const QPointF half(0.5, 0.5);
+    painter.drawLine(QPointF(from - offset) + half, QPointF(to - offset) + half);
+}

@@ -1,0 +1,40 @@
+// A windowless straight line between two points given in twips of its parent. The end points
+// are kept exactly as the program set them (single precision); the line may run outside its
+// parent, which then cuts it.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+class Line : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Line(QWidget *parent);
+
+    float x1() const { return m_x1; }
+    float y1() const { return m_y1; }
+    float x2() const { return m_x2; }
+    float y2() const { return m_y2; }
+    void setPoints(float x1, float y1, float x2, float y2);
+    void setY1(float y);
+    void setX2(float x);
+    void setY2(float y);
+
+    QColor color() const { return m_color; }
+    int lineWidth() const { return m_lineWidth; }
+    void setPen(const QColor &color, int widthInPixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void updatePixelGeometry();
+
+    float m_x1 = 0;
+    float m_y1 = 0;
+    float m_x2 = 0;
+    float m_y2 = 0;
+    QColor m_color = Qt::black;
+    int m_lineWidth = 1;
+};

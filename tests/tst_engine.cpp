@@ -1,0 +1,378 @@
+// The estimate without any window: reading of fields, alcohol masses, level, wait and verdict.
+#include "engine/arithmetic_overflow.h"
+#include "engine/estimate.h"
+#include "engine/read_number.h"
+
+#include <QTest>
+
+#include <limits>
+
+Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(EstimateInputs)
+
+namespace {
+
+EstimateInputs threeWinesFor70KgMan()
+{
+    EstimateInputs inputs;
+    inputs.weightKg = 70;
+    inputs[DrinkCategory::V] = {3, 12, 11};
+    return inputs;
+}
+
+// Inputs for a 70 kg man, no meal, delay 1, whose whole intake is the given grams of alcohol
+// (one glass of 1 litre at grams / 8 degrees).
+EstimateInputs gramsFor70KgMan(double grams)
+{
+    EstimateInputs inputs;
+    inputs.weightKg = 70;
+    inputs[DrinkCategory::K] = {1, 100, grams / 8};
+    return inputs;
+}
+
+} // namespace
+
+class TestEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsLeadingNumber_data();
+    void readsLeadingNumber();
+    void refusesNumbersBeyondDoubleRange_data();
+    void refusesNumbersBeyondDoubleRange();
+    void alcoholOfOneCategory_data();
+    void alcoholOfOneCategory();
+    void sumsCategoriesInFixedOrder();
+    void diffusionCoefficients_data();
+    void diffusionCoefficients();
+    void classifiesLevels_data();
+    void classifiesLevels();
+    void estimates_data();
+    void estimates();
+    void refusesZeroWeight_data();
+    void refusesZeroWeight();
+    void abandonsOnOverflow_data();
+    void abandonsOnOverflow();
+    void formatsLevel_data();
+    void formatsLevel();
+};
+
+void TestEngine::readsLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("plain integer") << "75" << 75.0;
+    QTest::newRow("point decimal") << "2.5" << 2.5;
+    QTest::newRow("comma ends the number") << "2,5" << 2.0;
+    QTest::newRow("comma after weight") << "70,5" << 70.0;
+    QTest::newRow("blank inside") << "1 2" << 12.0;
+    QTest::newRow("tabs and line feeds ignored") << "\t1\n2 . 5" << 12.5;
+    QTest::newRow("carriage return stops") << "1\r2" << 1.0;
+    QTest::newRow("trailing letters") << "3abc" << 3.0;
+    QTest::newRow("letters only") << "abc" << 0.0;
+    QTest::newRow("negative") << "-1" << -1.0;
+    QTest::newRow("plus sign") << "+4" << 4.0;
+    QTest::newRow("sign then blank") << "- 7" << -7.0;
+    QTest::newRow("two signs") << "--1" << 0.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("leading point") << ".5" << 0.5;
+    QTest::newRow("trailing point") << "5." << 5.0;
+    QTest::newRow("second point stops") << "1.2.3" << 1.2;
+    QTest::newRow("point alone") << "." << 0.0;
+    QTest::newRow("exponent E") << "1E3" << 1000.0;
+    QTest::newRow("exponent e with sign") << "25e-1" << 2.5;
+    QTest::newRow("exponent D") << "1D2" << 100.0;
+    QTest::newRow("exponent d plus") << "3d+1" << 30.0;
+    QTest::newRow("exponent without digits") << "7E" << 7.0;
+    QTest::newRow("exponent sign without digits") << "7E-x" << 7.0;
+    QTest::newRow("blank inside exponent") << "1 E 2" << 100.0;
+    QTest::newRow("hexadecimal") << "&HFF" << 255.0;
+    QTest::newRow("hexadecimal lower case") << "&h1a" << 26.0;
+    QTest::newRow("hexadecimal stops") << "&H1G" << 1.0;
+    QTest::newRow("octal") << "&O17" << 15.0;
+    QTest::newRow("octal stops at 8") << "&o78" << 7.0;
+    QTest::newRow("ampersand alone") << "&" << 0.0;
+    QTest::newRow("unknown prefix") << "&X1" << 0.0;
+    QTest::newRow("accented letter stops") << QString::fromUtf8("4é5") << 4.0;
+    QTest::newRow("number too small reads 0") << "1E-400" << 0.0;
+    QTest::newRow("zeros with huge exponent") << "0E99999" << 0.0;
+    QTest::newRow("many leading zeros") << "0000000000000000000012" << 12.0;
+    QTest::newRow("largest double") << "1.7976931348623157E308"
+                                    << std::numeric_limits<double>::max();
+}
+
+void TestEngine::readsLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(readNumber(text.toStdString()), expected);
+}
+
+void TestEngine::refusesNumbersBeyondDoubleRange_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("9E999") << "9E999";
+    QTest::newRow("negative -1D400") << "-1D400";
+    QTest::newRow("just above the largest double") << "1.8E308";
+    QTest::newRow("fraction with huge exponent") << "0.001E99999";
+    QTest::newRow("exponent longer than any integer") << "1E99999999999999999999999";
+    QTest::newRow("hexadecimal of 300 digits") << "&H" + QString(300, QLatin1Char('F'));
+}
+
+void TestEngine::refusesNumbersBeyondDoubleRange()
+{
+    QFETCH(QString, text);
+    QVERIFY_THROWS_EXCEPTION(ArithmeticOverflow, readNumber(text.toStdString()));
+}
+
+void TestEngine::alcoholOfOneCategory_data()
+{
+    QTest::addColumn<double>("count");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<double>("degree");
+    QTest::addColumn<double>("grams");
+
+    QTest::newRow("one beer") << 1.0 << 25.0 << 5.0 << 10.0;
+    // In this order of operations: ((3 * 0.12) * 11) * 8.
+    QTest::newRow("three wines") << 3.0 << 12.0 << 11.0 << ((3 * (12.0 / 100)) * 11) * 8;
+    QTest::newRow("no glass") << 0.0 << 25.0 << 5.0 << 0.0;
+    QTest::newRow("volume zero") << 5.0 << 0.0 << 12.0 << 0.0;
+    QTest::newRow("degree zero") << 5.0 << 12.0 << 0.0 << 0.0;
+    QTest::newRow("negative count") << -1.0 << 25.0 << 5.0 << -10.0;
+}
+
+void TestEngine::alcoholOfOneCategory()
+{
+    QFETCH(double, count);
+    QFETCH(double, volume);
+    QFETCH(double, degree);
+    QFETCH(double, grams);
+    QCOMPARE(alcoholGrams({count, volume, degree}), grams);
+}
+
+void TestEngine::sumsCategoriesInFixedOrder()
+{
+    EstimateInputs inputs;
+    QCOMPARE(totalAlcoholGrams(inputs), 0.0);
+
+    // Masses chosen so that another order of addition gives another last bit.
+    const double k = 0.1;
+    const double a = 0.2;
+    const double v = 0.3;
+    const double b = 1e-17;
+    const double d = 0.7;
+    const double c = 1e16;
+    inputs[DrinkCategory::K] = {1, 100, k / 8};
+    inputs[DrinkCategory::A] = {1, 100, a / 8};
+    inputs[DrinkCategory::V] = {1, 100, v / 8};
+    inputs[DrinkCategory::B] = {1, 100, b / 8};
+    inputs[DrinkCategory::D] = {1, 100, d / 8};
+    inputs[DrinkCategory::C] = {1, 100, c / 8};
+    const double expected = ((((alcoholGrams(inputs[DrinkCategory::A])
+                                + alcoholGrams(inputs[DrinkCategory::V]))
+                               + alcoholGrams(inputs[DrinkCategory::B]))
+                              + alcoholGrams(inputs[DrinkCategory::D]))
+                             + alcoholGrams(inputs[DrinkCategory::C]))
+                           + alcoholGrams(inputs[DrinkCategory::K]);
+    QCOMPARE(totalAlcoholGrams(inputs), expected);
+}
+
+void TestEngine::diffusionCoefficients_data()
+{
+    QTest::addColumn<bool>("isMale");
+    QTest::addColumn<bool>("normal");
+    QTest::addColumn<double>("coefficient");
+    QTest::newRow("man, normal") << true << true << 0.7;
+    QTest::newRow("man, strong") << true << false << 0.7 - 0.1;
+    QTest::newRow("woman, normal") << false << true << 0.6;
+    QTest::newRow("woman, strong is exactly 0.5") << false << false << 0.5;
+}
+
+void TestEngine::diffusionCoefficients()
+{
+    QFETCH(bool, isMale);
+    QFETCH(bool, normal);
+    QFETCH(double, coefficient);
+    QCOMPARE(diffusionCoefficient(isMale, normal), coefficient);
+}
+
+void TestEngine::classifiesLevels_data()
+{
+    QTest::addColumn<double>("level");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::newRow("0") << 0.0 << Verdict::Green;
+    QTest::newRow("just below 0.3") << std::nextafter(0.3, 0.0) << Verdict::Green;
+    QTest::newRow("0.3") << 0.3 << Verdict::Yellow;
+    QTest::newRow("just below 0.5") << std::nextafter(0.5, 0.0) << Verdict::Yellow;
+    QTest::newRow("0.5") << 0.5 << Verdict::Red;
+    QTest::newRow("just below 0.8") << std::nextafter(0.8, 0.0) << Verdict::Red;
+    QTest::newRow("0.8") << 0.8 << Verdict::RedSevere;
+    QTest::newRow("5") << 5.0 << Verdict::RedSevere;
+}
+
+void TestEngine::classifiesLevels()
+{
+    QFETCH(double, level);
+    QFETCH(Verdict, verdict);
+    QCOMPARE(classify(level), verdict);
+}
+
+void TestEngine::estimates_data()
+{
+    QTest::addColumn<EstimateInputs>("inputs");
+    QTest::addColumn<double>("level");
+    QTest::addColumn<double>("waitDisplay");
+    QTest::addColumn<Verdict>("verdict");
+
+    const EstimateInputs wines = threeWinesFor70KgMan();
+    const double grams = ((3 * (12.0 / 100)) * 11) * 8;
+    QTest::newRow("three wines") << wines << (grams / (70 * 0.7)) / 1 << 2.0 << Verdict::Red;
+
+    EstimateInputs withMeal = wines;
+    withMeal.mealTaken = true;
+    QTest::newRow("three wines with a meal")
+            << withMeal << (grams / (70 * 0.7)) / 1.5 << 0.0 << Verdict::Yellow;
+
+    EstimateInputs later = wines;
+    later.delayHours = 3;
+    QTest::newRow("three wines, 3 hours later")
+            << later << (grams / (70 * 0.7)) / 1 - 0.12 * 2 << 0.0 << Verdict::Yellow;
+
+    EstimateInputs mealLater = withMeal;
+    mealLater.delayHours = 2;
+    QTest::newRow("meal divides the peak before elimination")
+            << mealLater << (grams / (70 * 0.7)) / 1.5 - 0.12 << 0.0 << Verdict::Yellow;
+
+    EstimateInputs halfHour = wines;
+    halfHour.delayHours = 1.5;
+    QTest::newRow("1.5 hours eliminate 0.06")
+            << halfHour << (grams / (70 * 0.7)) - 0.12 * 0.5 << 1.0 << Verdict::Red;
+
+    EstimateInputs early = wines;
+    early.delayHours = 0.25;
+    QTest::newRow("delay below 1 eliminates nothing")
+            << early << grams / (70 * 0.7) << 2.0 << Verdict::Red;
+
+    EstimateInputs muchLater = wines;
+    muchLater.delayHours = 20;
+    QTest::newRow("long delay gives exactly 0") << muchLater << 0.0 << 0.0 << Verdict::Green;
+
+    EstimateInputs negativeWeight = wines;
+    negativeWeight.weightKg = -70;
+    QTest::newRow("negative weight gives 0") << negativeWeight << 0.0 << 0.0 << Verdict::Green;
+
+    EstimateInputs nothing;
+    nothing.weightKg = 70;
+    QTest::newRow("no drinks") << nothing << 0.0 << 0.0 << Verdict::Green;
+
+    QTest::newRow("exactly 0.5: wait 1") << gramsFor70KgMan(24.5) << 0.5 << 1.0 << Verdict::Red;
+    QTest::newRow("exactly 2 hours to wait shows 3")
+            << gramsFor70KgMan(0.74 * 49) << (0.74 * 49) / 49 << 3.0 << Verdict::Red;
+    QTest::newRow("0.3 is yellow") << gramsFor70KgMan(0.3 * 49) << (0.3 * 49) / 49 << 0.0
+                                   << Verdict::Yellow;
+
+    EstimateInputs woman = wines;
+    woman.isMale = false;
+    woman.corpulenceNormal = false;
+    QTest::newRow("woman of strong corpulence")
+            << woman << grams / (70 * 0.5) << 4.0 << Verdict::RedSevere;
+}
+
+void TestEngine::estimates()
+{
+    QFETCH(EstimateInputs, inputs);
+    QFETCH(double, level);
+    QFETCH(double, waitDisplay);
+    QFETCH(Verdict, verdict);
+
+    const EstimateResult result = estimate(inputs);
+    QCOMPARE(result.status, EstimateStatus::Ok);
+    QCOMPARE(result.level, level);
+    QCOMPARE(result.waitHours, (level - 0.5) / 0.12);
+    QCOMPARE(result.waitDisplay, waitDisplay);
+    QCOMPARE(result.verdict, verdict);
+}
+
+void TestEngine::refusesZeroWeight_data()
+{
+    QTest::addColumn<double>("weight");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative zero") << -0.0;
+}
+
+void TestEngine::refusesZeroWeight()
+{
+    QFETCH(double, weight);
+    EstimateInputs inputs = threeWinesFor70KgMan();
+    inputs.weightKg = weight;
+    QCOMPARE(estimate(inputs).status, EstimateStatus::WeightMissing);
+}
+
+void TestEngine::abandonsOnOverflow_data()
+{
+    QTest::addColumn<EstimateInputs>("inputs");
+    const EstimateInputs base = threeWinesFor70KgMan();
+    const double huge = 9e300;
+
+    EstimateInputs count = base;
+    count[DrinkCategory::K] = {huge, huge, 1};
+    QTest::newRow("count times volume") << count;
+    EstimateInputs degree = base;
+    degree[DrinkCategory::C] = {1e200, 100, huge};
+    QTest::newRow("times degree") << degree;
+    EstimateInputs times8 = base;
+    times8[DrinkCategory::B] = {1, 100, std::numeric_limits<double>::max()};
+    QTest::newRow("times 8") << times8;
+    EstimateInputs sum = base;
+    sum[DrinkCategory::A] = {1, 100, 1e307};
+    sum[DrinkCategory::D] = {1, 100, 1e307};
+    sum[DrinkCategory::V] = {1, 100, 1e307};
+    QTest::newRow("sum of categories") << sum;
+    EstimateInputs tinyWeight = base;
+    tinyWeight.weightKg = 4.9e-324;
+    QTest::newRow("weight times coefficient underflows to 0") << tinyWeight;
+    EstimateInputs smallWeight = base;
+    smallWeight.weightKg = 1e-307;
+    QTest::newRow("division") << smallWeight;
+    EstimateInputs wait = base;
+    wait.weightKg = 1e-300;
+    wait[DrinkCategory::V] = {1, 100, 7e7 / 8};
+    QTest::newRow("hours to wait") << wait;
+}
+
+void TestEngine::abandonsOnOverflow()
+{
+    QFETCH(EstimateInputs, inputs);
+    QVERIFY_THROWS_EXCEPTION(ArithmeticOverflow, estimate(inputs));
+}
+
+void TestEngine::formatsLevel_data()
+{
+    QTest::addColumn<double>("level");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0.00";
+    QTest::newRow("three wines") << 31.68 / 49 << "0.65";
+    QTest::newRow("0.2999") << 0.2999 << "0.30";
+    QTest::newRow("0.4999") << 0.4999 << "0.50";
+    QTest::newRow("tie 0.125 away from zero") << 0.125 << "0.13";
+    QTest::newRow("tie 0.375") << 0.375 << "0.38";
+    QTest::newRow("tie 2.625") << 2.625 << "2.63";
+    QTest::newRow("tie 0.875") << 0.875 << "0.88";
+    QTest::newRow("not a tie below") << 0.145 << "0.14";
+    QTest::newRow("not a tie above") << 0.645 << "0.65";
+    QTest::newRow("tiny") << 1e-300 << "0.00";
+    QTest::newRow("large") << 1234567.891 << "1234567.89";
+}
+
+void TestEngine::formatsLevel()
+{
+    QFETCH(double, level);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(formatLevel(level)), text);
+}
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "tst_engine.moc"
