@@ -53,7 +53,9 @@ fuzz: deps
 	done
 
 screenshots: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/screenshots screenshots
+	@for s in $(BUILD)/tests/screenshots_*; do for k in 1 2; do \
+	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
+	done; done; echo "Screenshots in $(BUILD)/screenshots/"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
