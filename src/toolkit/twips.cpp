@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace Twips {
 
 double pixelsPerTwip()
@@ -15,7 +17,9 @@ double pixelsPerTwip()
 
 int toPixels(double twips)
 {
-    return qRound(twips * pixelsPerTwip());
+    // A point far outside any window still has a pixel position that an int can hold.
+    constexpr double limit = QWIDGETSIZE_MAX;
+    return qRound(std::clamp(twips * pixelsPerTwip(), -limit, limit));
 }
 
 double fromPixels(int pixels)
