@@ -1,0 +1,470 @@
+// The curve window: its fixed layout, the two segments it draws from the main window's delay
+// and level, its life from opening to closing, and its printing.
+#include "curve/graph.h"
+#include "curve/printed_area.h"
+#include "curve/show_curve.h"
+#include "message_box_watcher.h"
+#include "test_support.h"
+#include "toolkit/appearance.h"
+#include "toolkit/line.h"
+#include "toolkit/picture.h"
+#include "toolkit/twips.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTest>
+
+#include <limits>
+#include <optional>
+
+namespace {
+
+struct Segment
+{
+    float x1, y1, x2, y2;
+};
+
+// What a user sees of the window while ShowCurve holds it open.
+struct SeenWindow
+{
+    Segment rise;
+    Segment fall;
+    bool modal;
+    int graphCount;
+};
+
+Segment segmentOf(const Graph *graph, const char *name)
+{
+    const auto *line = graph->findChild<Line *>(QString::fromLatin1(name));
+    return {line->x1(), line->y1(), line->x2(), line->y2()};
+}
+
+// Opens the window as the main window does, reads it while it is shown, then closes it as the
+// user would. `whileShown` runs on the open window before it is read.
+std::optional<SeenWindow> openCurve(QWidget *owner, const QString &delay, const QString &level,
+                                    const std::function<void()> &whileShown = {})
+{
+    std::optional<SeenWindow> seen;
+    QTimer::singleShot(0, owner, [&] {
+        auto *graph = owner->findChild<Graph *>();
+        if (graph == nullptr)
+            return;
+        if (whileShown)
+            whileShown();
+        seen = SeenWindow{segmentOf(graph, "LigneCr"), segmentOf(graph, "LigneDc"),
+                          graph->isVisible() && QApplication::activeModalWidget() == graph,
+                          static_cast<int>(owner->findChildren<Graph *>().size())};
+        graph->close();
+    });
+    ShowCurve(owner, delay, level);
+    return seen;
+}
+
+float peakY(double peak)
+{
+    return static_cast<float>(5640 - 2400 * peak);
+}
+
+float fallEndX(double peak)
+{
+    return static_cast<float>(960 + (peak / 0.12) * 300);
+}
+
+// The window's picture inside a PDF written by Qt, which stores it as one JPEG stream.
+QImage jpegImageOf(const QByteArray &pdf)
+{
+    const qsizetype image = pdf.indexOf("/Subtype /Image");
+    const qsizetype filter = pdf.indexOf("/Filter /DCTDecode", image);
+    const qsizetype start = pdf.indexOf("stream\n", filter) + 7;
+    const qsizetype end = pdf.indexOf("endstream", start);
+    if (image < 0 || filter < 0 || start < 7 || end < 0)
+        return {};
+    return QImage::fromData(pdf.mid(start, end - start), "JPEG");
+}
+
+// The lightest of the darkest channel over an area: near 255 on a plain light background, low
+// where anything dark is drawn.
+int darkestIn(const QImage &image, const QRect &area)
+{
+    int darkest = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            darkest = qMin(darkest, qMin(pixel.red(), qMin(pixel.green(), pixel.blue())));
+        }
+    return darkest;
+}
+
+void usePdfOutput(QPrinter &printer, const QString &fileName)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+}
+
+} // namespace
+
+class TestCurve : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void drawsSegmentsFromDelayAndLevel_data();
+    void drawsSegmentsFromDelayAndLevel();
+    void everyOpeningIsBuiltAfresh_data();
+    void everyOpeningIsBuiltAfresh();
+    void secondOpeningWhileShownKeepsOneWindow();
+    void fixedLines_data();
+    void fixedLines();
+    void labels_data();
+    void labels();
+    void window();
+    void printedArea_data();
+    void printedArea();
+    void printsImageWithoutButton();
+    void printerThatCannotStartIsReported();
+    void missingDefaultPrinterIsReported();
+
+private:
+    std::unique_ptr<QWidget> m_owner;
+};
+
+void TestCurve::initTestCase()
+{
+    useFrenchLocale();
+}
+
+void TestCurve::init()
+{
+    m_owner = std::make_unique<QWidget>();
+}
+
+void TestCurve::cleanup()
+{
+    m_owner.reset();
+}
+
+void TestCurve::drawsSegmentsFromDelayAndLevel_data()
+{
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<double>("roughY");
+    QTest::addColumn<double>("roughX");
+
+    // The ends as computed in double precision then stored in single, next to round figures
+    // that keep the formula itself honest.
+    const auto row = [](const char *name, const QString &delay, const QString &level, double peak,
+                        double roughY, double roughX) {
+        QTest::newRow(name) << delay << level << peakY(peak) << fallEndX(peak) << roughY << roughX;
+    };
+    row("nothing drunk lies flat from 600 to 960", "1", "0,00", 0.0, 5640, 960);
+    row("three hours add two hours of elimination", "3", "0,50", 0.5 + 2 * 0.12, 3864, 2810);
+    row("one hour adds nothing", "1", "0,50", 0.5, 4440, 2210);
+    row("half an hour adds nothing", "0.5", "0,50", 0.5, 4440, 2210);
+    row("an empty delay adds nothing", "", "0,50", 0.5, 4440, 2210);
+    row("a decimal comma ends the delay", "2,5", "0,50", 0.5 + 0.12, 4152, 2510);
+    row("a decimal point belongs to the delay", "2.5", "0,50", 0.5 + 1.5 * 0.12, 4008, 2660);
+    row("a zero level gets no correction", "10", "0,00", 0.0, 5640, 960);
+    row("a peak of 2,50 leaves the top", "1", "2,50", 2.5, -360, 7210);
+    row("a delay beyond any number adds nothing", "9E999", "0,50", 0.5, 4440, 2210);
+    row("the level is read with the user's separator", "1", "0.50", 0.0, 5640, 960);
+    row("an absurd level is drawn off the window", "1", "1000000,00", 1e6, -2399994360.0,
+        2500000960.0);
+
+    const float largest = std::numeric_limits<float>::max();
+    QTest::newRow("a level beyond single precision ends at its largest value")
+            << "1" << QString(40, '9') + ",00" << -largest << largest << double(-largest)
+            << double(largest);
+}
+
+void TestCurve::drawsSegmentsFromDelayAndLevel()
+{
+    QFETCH(QString, delay);
+    QFETCH(QString, level);
+    QFETCH(float, y);
+    QFETCH(float, x);
+    QFETCH(double, roughY);
+    QFETCH(double, roughX);
+
+    const std::optional<SeenWindow> seen = openCurve(m_owner.get(), delay, level);
+    QVERIFY(seen);
+    QVERIFY(seen->modal);
+    QCOMPARE(seen->rise.x1, 600.0f);
+    QCOMPARE(seen->rise.y1, 5640.0f);
+    QCOMPARE(seen->rise.x2, 960.0f);
+    QCOMPARE(seen->rise.y2, y);
+    QCOMPARE(seen->fall.x1, 960.0f);
+    QCOMPARE(seen->fall.y1, y);
+    QCOMPARE(seen->fall.x2, x);
+    QCOMPARE(seen->fall.y2, 5640.0f);
+    QVERIFY(qAbs(y - roughY) <= qMax(0.01, qAbs(roughY) * 1e-6));
+    QVERIFY(qAbs(x - roughX) <= qMax(0.01, qAbs(roughX) * 1e-6));
+}
+
+void TestCurve::everyOpeningIsBuiltAfresh_data()
+{
+    QTest::addColumn<QString>("firstLevel");
+    QTest::addColumn<QString>("secondLevel");
+    QTest::addColumn<double>("secondPeak");
+
+    // A flat curve differs from the layout's segments (rise to 5160, fall to 1200).
+    QTest::newRow("twice flat") << "0,00"
+                                << "0,00" << 0.0;
+    QTest::newRow("twice the same level") << "0,65"
+                                          << "0,65" << 0.65;
+    QTest::newRow("a high level, then nothing") << "1,40"
+                                                << "0,00" << 0.0;
+    QTest::newRow("nothing, then a level") << "0,00"
+                                           << "0,80" << 0.8;
+}
+
+void TestCurve::everyOpeningIsBuiltAfresh()
+{
+    QFETCH(QString, firstLevel);
+    QFETCH(QString, secondLevel);
+    QFETCH(double, secondPeak);
+
+    QVERIFY(openCurve(m_owner.get(), "1", firstLevel));
+    QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
+
+    const std::optional<SeenWindow> second = openCurve(m_owner.get(), "1", secondLevel);
+    QVERIFY(second);
+    QCOMPARE(second->graphCount, 1);
+    QCOMPARE(second->rise.y2, peakY(secondPeak));
+    QCOMPARE(second->fall.y1, peakY(secondPeak));
+    QCOMPARE(second->fall.x2, fallEndX(secondPeak));
+    QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
+}
+
+void TestCurve::secondOpeningWhileShownKeepsOneWindow()
+{
+    bool returnedAtOnce = false;
+    const std::optional<SeenWindow> seen = openCurve(m_owner.get(), "1", "0,00",
+                                                     [this, &returnedAtOnce] {
+                                                         ShowCurve(m_owner.get(), "3", "0,50");
+                                                         returnedAtOnce = true;
+                                                     });
+    QVERIFY(returnedAtOnce);
+    QVERIFY(seen);
+    QCOMPARE(seen->graphCount, 1);
+    QCOMPARE(seen->rise.y2, peakY(0.74));
+    QCOMPARE(seen->fall.x2, fallEndX(0.74));
+}
+
+void TestCurve::fixedLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRectF>("ends");
+    QTest::addColumn<QColor>("color");
+
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    QTest::newRow("vertical axis")
+            << "Ligne1" << QRectF(QPointF(600, 120), QPointF(600, 5640)) << text;
+    QTest::newRow("time axis") << "Ligne2" << QRectF(QPointF(600, 5640), QPointF(8880, 5640))
+                               << text;
+    QTest::newRow("0,30 in olive")
+            << "Ligne3" << QRectF(QPointF(600, 4920), QPointF(8880, 4920)) << QColor(128, 128, 0);
+    QTest::newRow("0,50 in red") << "Ligne4" << QRectF(QPointF(600, 4440), QPointF(8880, 4440))
+                                 << QColor(255, 0, 0);
+    QTest::newRow("0,80") << "Ligne5" << QRectF(QPointF(600, 3720), QPointF(8880, 3720)) << text;
+    QTest::newRow("rise before any curve")
+            << "LigneCr" << QRectF(QPointF(600, 5640), QPointF(960, 5160)) << text;
+    QTest::newRow("fall before any curve")
+            << "LigneDc" << QRectF(QPointF(960, 5160), QPointF(1200, 5640)) << text;
+}
+
+void TestCurve::fixedLines()
+{
+    QFETCH(QString, name);
+    QFETCH(QRectF, ends);
+    QFETCH(QColor, color);
+
+    const Graph graph;
+    const auto *line = graph.findChild<Line *>(name);
+    QVERIFY(line);
+    QCOMPARE(QPointF(line->x1(), line->y1()), ends.topLeft());
+    QCOMPARE(QPointF(line->x2(), line->y2()), ends.bottomRight());
+    QCOMPARE(line->color(), color);
+    QCOMPARE(line->lineWidth(), 1);
+}
+
+void TestCurve::labels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QColor>("color");
+
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    QTest::newRow("unit") << "Etiquette11"
+                          << "g / l" << QRect(720, 240, 855, 255) << text;
+    QTest::newRow("hours") << "Abscisse"
+                           << "0   1   2   3   4   5   6   7   8   9   10  11  12  13  14  15  16  "
+                              "17  18  19  20  "
+                              "21  22  23  24  heures"
+                           << QRect(600, 5760, 8535, 255) << text;
+
+    const char *names[] = {"Etiquette10", "Etiquette13", "Etiquette16", "Etiquette17",
+                           "Etiquette18", "Etiquette19", "Etiquette20", "Etiquette21",
+                           "Etiquette22", "Etiquette23", "Etiquette24", "Etiquette25",
+                           "Etiquette26", "Etiquette1",  "Etiquette2",  "Etiquette3",
+                           "Etiquette4",  "Etiquette5",  "Etiquette6",  "Etiquette7",
+                           "Etiquette8",  "Etiquette9"};
+    for (int tenths = 1; tenths <= 22; ++tenths) {
+        const QString value = QStringLiteral("%1,%2").arg(tenths / 10).arg(tenths % 10) + '0';
+        const int top = qRound(5520 - 2400 * (tenths / 10.0));
+        QTest::addRow("level %s", qPrintable(value))
+                << names[tenths - 1] << value << QRect(120, top, 375, 255)
+                << (tenths == 5 ? QColor(255, 0, 0) : text);
+    }
+}
+
+void TestCurve::labels()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, twips);
+    QFETCH(QColor, color);
+
+    const Graph graph;
+    const auto *label = graph.findChild<QLabel *>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->geometry(),
+             Twips::toPixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(textColor(label), color);
+    QVERIFY(!label->autoFillBackground());
+    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(label->font().pointSizeF(), 8.25);
+    QVERIFY(label->font().bold());
+}
+
+void TestCurve::window()
+{
+    Graph graph;
+    QCOMPARE(graph.windowTitle(), QStringLiteral("Sobrimetre"));
+    QVERIFY(!graph.windowIcon().isNull());
+    QCOMPARE(graph.size(), QSize(Twips::toPixels(9255), Twips::toPixels(6330)));
+    QCOMPARE(graph.minimumSize(), graph.maximumSize());
+    QVERIFY(graph.isModal());
+    QCOMPARE(backgroundColor(&graph), QApplication::palette().color(QPalette::Window));
+
+    const auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    QVERIFY(print);
+    QCOMPARE(print->svgPath(), QStringLiteral(":/icons/imprimante.svg"));
+    QCOMPARE(print->toolTip(), QStringLiteral("Imprimer"));
+    QCOMPARE(print->geometry(), Twips::toPixelRect(8760, 120, 360, 360));
+}
+
+void TestCurve::printedArea_data()
+{
+    QTest::addColumn<QSizeF>("inches");
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QRectF>("expected");
+
+    const QSizeF window(9255 / 1440.0, 6330 / 1440.0);
+    QTest::newRow("on-screen size at 1200 dpi")
+            << window << QSizeF(9000, 12000) << 1200.0 << QRectF(0, 0, 9255 / 1.2, 6330 / 1.2);
+    QTest::newRow("on-screen size at 300 dpi")
+            << window << QSizeF(2400, 3300) << 300.0 << QRectF(0, 0, 9255 / 4.8, 6330 / 4.8);
+    QTest::newRow("a narrow page shrinks it in proportion")
+            << window << QSizeF(3000, 12000) << 1200.0 << QRectF(0, 0, 3000, 3000 * 6330 / 9255.0);
+    QTest::newRow("a short page shrinks it in proportion")
+            << window << QSizeF(9000, 2000) << 1200.0 << QRectF(0, 0, 2000 * 9255 / 6330.0, 2000);
+}
+
+void TestCurve::printedArea()
+{
+    QFETCH(QSizeF, inches);
+    QFETCH(QSizeF, page);
+    QFETCH(double, dpi);
+    QFETCH(QRectF, expected);
+    QCOMPARE(::printedArea(inches, page, dpi), expected);
+}
+
+void TestCurve::printsImageWithoutButton()
+{
+    const TemporaryWorkingDirectory folder;
+    Graph graph;
+    graph.show();
+    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+
+    QPrinter printer(QPrinter::HighResolution);
+    usePdfOutput(printer, folder.filePath(QStringLiteral("curve.pdf")));
+    const MessageBoxWatcher watcher;
+    graph.PrintForm(printer);
+
+    QCOMPARE(watcher.count(), 0);
+    QVERIFY(print->isVisible());
+
+    QFile pdf(folder.filePath(QStringLiteral("curve.pdf")));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
+    // The window's image, pixel for pixel, is the page's picture.
+    const QSize pixels = graph.size() * graph.devicePixelRatio();
+    QVERIFY(bytes.contains("/Subtype /Image"));
+    QVERIFY(bytes.contains("/Width " + QByteArray::number(pixels.width())));
+    QVERIFY(bytes.contains("/Height " + QByteArray::number(pixels.height())));
+
+    const QImage printed = jpegImageOf(bytes);
+    QCOMPARE(printed.size(), pixels);
+    const QImage onScreen = graph.grab().toImage();
+    QVERIFY(darkestIn(onScreen, print->geometry()) < 100);
+    QVERIFY(darkestIn(printed, print->geometry()) > 200);
+    // The vertical axis is printed.
+    const int axisX = Twips::toPixels(600);
+    QVERIFY(darkestIn(printed, QRect(axisX, Twips::toPixels(3000), 1, 10)) < 100);
+}
+
+void TestCurve::printerThatCannotStartIsReported()
+{
+    const TemporaryWorkingDirectory folder;
+    Graph graph;
+    graph.show();
+    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+
+    QPrinter printer(QPrinter::HighResolution);
+    usePdfOutput(printer, folder.filePath(QStringLiteral("missing/curve.pdf")));
+    const MessageBoxWatcher watcher;
+    graph.PrintForm(printer);
+
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.titles(), QStringList{QStringLiteral("Attention !")});
+    QVERIFY(watcher.texts().first().startsWith(QStringLiteral("Impression impossible")));
+    QCOMPARE(watcher.lastIcon(), QMessageBox::Warning);
+    QVERIFY(print->isVisible());
+    QVERIFY(graph.isVisible());
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("missing/curve.pdf"))));
+}
+
+void TestCurve::missingDefaultPrinterIsReported()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("A default printer is installed; clicking would print on it.");
+    Graph graph;
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+
+    const MessageBoxWatcher watcher;
+    QTest::mouseClick(print, Qt::LeftButton);
+
+    QCOMPARE(watcher.count(), 1);
+    QCOMPARE(watcher.titles().first(), QStringLiteral("Attention !"));
+    QCOMPARE(watcher.texts().first(),
+             QStringLiteral("Impression impossible : aucune imprimante n'est installée."));
+    QVERIFY(print->isVisible());
+    QVERIFY(graph.isVisible());
+}
+
+QTEST_MAIN(TestCurve)
+#include "tst_curve.moc"
