@@ -62,6 +62,11 @@ void Line::paintEvent(QPaintEvent * /*event*/)
     const QPoint offset = geometry().topLeft();
     const QPoint from(Twips::toPixels(m_x1), Twips::toPixels(m_y1));
     const QPoint to(Twips::toPixels(m_x2), Twips::toPixels(m_y2));
+    // A line whose ends meet is a dot on that pixel; a pen stroke would put it on the next one.
+    if (from == to) {
+        painter.fillRect(QRect(from - offset, QSize(m_lineWidth, m_lineWidth)), m_color);
+        return;
+    }
     // Pixel centres: a one-pixel line lies exactly on its row or column.
     const QPointF half(0.5, 0.5);
     painter.drawLine(QPointF(from - offset) + half, QPointF(to - offset) + half);
