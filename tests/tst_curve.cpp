@@ -1,5 +1,6 @@
 // The curve window: its fixed layout, the two segments it draws from the main window's delay
 // and level, its life from opening to closing, and its printing.
+#include "curve/curve_ends.h"
 #include "curve/graph.h"
 #include "curve/printed_area.h"
 #include "curve/show_curve.h"
@@ -122,6 +123,7 @@ private Q_SLOTS:
     void labels_data();
     void labels();
     void window();
+    void flatCurveStaysOnTheAxis();
     void printedArea_data();
     void printedArea();
     void printsImageWithoutButton();
@@ -359,6 +361,18 @@ void TestCurve::window()
     QCOMPARE(print->svgPath(), QStringLiteral(":/icons/imprimante.svg"));
     QCOMPARE(print->toolTip(), QStringLiteral("Imprimer"));
     QCOMPARE(print->geometry(), Twips::toPixelRect(8760, 120, 360, 360));
+}
+
+void TestCurve::flatCurveStaysOnTheAxis()
+{
+    Graph graph;
+    graph.applyCurve(curveEnds(1, 0));
+    const QImage image = graph.grab().toImage();
+    const int axisY = Twips::toPixels(5640);
+    const QRect belowAxis(QPoint(Twips::toPixels(600), axisY + 1),
+                          QPoint(Twips::toPixels(1200), axisY + 3));
+    QVERIFY(darkestIn(image, QRect(Twips::toPixels(700), axisY, 1, 1)) < 100);
+    QVERIFY(darkestIn(image, belowAxis) > 200);
 }
 
 void TestCurve::printedArea_data()
