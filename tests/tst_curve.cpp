@@ -168,6 +168,7 @@ void TestCurve::drawsSegmentsFromDelayAndLevel_data()
     row("three hours add two hours of elimination", "3", "0,50", 0.5 + 2 * 0.12, 3864, 2810);
     row("one hour adds nothing", "1", "0,50", 0.5, 4440, 2210);
     row("half an hour adds nothing", "0.5", "0,50", 0.5, 4440, 2210);
+    row("half an hour with a comma adds nothing", "0,5", "0,50", 0.5, 4440, 2210);
     row("an empty delay adds nothing", "", "0,50", 0.5, 4440, 2210);
     row("a decimal comma ends the delay", "2,5", "0,50", 0.5 + 0.12, 4152, 2510);
     row("a decimal point belongs to the delay", "2.5", "0,50", 0.5 + 1.5 * 0.12, 4008, 2660);
