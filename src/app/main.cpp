@@ -1,10 +1,11 @@
 // Sobrimetre: estimates a blood-alcohol level and tells whether one may drive.
-#include <QApplication>
+#include "app/application.h"
+
 #include <QWidget>
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Sobrimetre"));
     window.show();

@@ -1,0 +1,73 @@
+#include "accueil.h"
+
+#include "credits.h"
+#include "toolkit/appearance.h"
+#include "toolkit/picture.h"
+#include "toolkit/twips.h"
+#include "window_parts.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+Accueil *Accueil::showSplash(std::function<void()> showMainWindow)
+{
+    auto *splash = new Accueil(std::move(showMainWindow));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
+    splash->show();
+    return splash;
+}
+
+Accueil::Accueil(std::function<void()> showMainWindow)
+    : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_showMainWindow(std::move(showMainWindow))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createWidgets();
+    connectEvents();
+    Minuterie1->start();
+}
+
+void Accueil::createWidgets()
+{
+    setObjectName(QStringLiteral("Accueil"));
+    Twips::fixClientSize(this, 3735, 2400);
+    setBackgroundColor(this, Qt::white);
+    setFont(arial(8.25, FontStyle::Bold));
+    // A thin outline, so that the borderless window stands out from a light desktop.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    Dessin1 = addPicture(this, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
+                         240, 360);
+    Dessin2 = addPicture(this, QStringLiteral("Dessin2"),
+                         QStringLiteral(":/icons/feu_tricolore.svg"), 720, 240);
+    Dessin3 = addPicture(this, QStringLiteral("Dessin3"), QStringLiteral(":/icons/horloge.svg"),
+                         600, 720);
+    // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright line the
+    // whole width below the pictures, where it stands centred.
+    Etiquette1 = addTitle(this, 1320, 360, 2415, 615);
+    Etiquette3 = addVersion(this, 1320, 960, 1215, 375);
+    Etiquette2 = addCredit(this, Credits::copyright() + u'\n' + Credits::rightsReserved(), 240,
+                           1560, 3255, 495);
+    Etiquette2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Minuterie1 = new QTimer(this);
+    Minuterie1->setObjectName(QStringLiteral("Minuterie1"));
+    Minuterie1->setInterval(1000);
+    Minuterie1->setSingleShot(true);
+    Minuterie1->setTimerType(Qt::PreciseTimer);
+}
+
+void Accueil::connectEvents()
+{
+    connect(Minuterie1, &QTimer::timeout, this, &Accueil::Minuterie1_Timer);
+}
+
+// The main window is shown before the splash closes, so that the program always has a window.
+void Accueil::Minuterie1_Timer()
+{
+    m_showMainWindow();
+    close();
+}
