@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6
             libqt6svg6 fonts-liberation libbenchmark-dev clang-format clang-tidy
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-sanitize bench fuzz screenshots format lint clean
+.PHONY: deps build run test test-sanitize bench fuzz screenshots format lint package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -62,6 +62,9 @@ format:
 
 lint: build
 	git ls-files 'src/*.cpp' | xargs clang-tidy -p $(BUILD) --quiet
+
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
