@@ -1,12 +1,12 @@
 // Sobrimetre: estimates a blood-alcohol level and tells whether one may drive.
+#include "mainwindow/sobrimetre.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Sobrimetre"));
+    Sobrimetre window;
     window.show();
     return QApplication::exec();
 }
