@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -177,6 +178,15 @@ void Sobrimetre::createSubjectFrame(QWidget *client)
     for (QRadioButton *option : {CorpuN, CorpuF, OptionH, OptionF})
         option->setFont(regular);
     OptionH->setChecked(true);
+
+    // Explicit groups: left to their parents, the sex options would take in the corpulence
+    // options, which lie inside their frame.
+    auto *sex = new QButtonGroup(this);
+    sex->addButton(OptionH);
+    sex->addButton(OptionF);
+    auto *corpulence = new QButtonGroup(this);
+    corpulence->addButton(CorpuN);
+    corpulence->addButton(CorpuF);
 }
 
 void Sobrimetre::createDrinksFrame(QWidget *client)
@@ -517,6 +527,13 @@ void Sobrimetre::stackInDrawingOrder()
     QWidget *const controls[] = {Cadre1, Cadre2, Cadre3, Délai, BtnIni, BtnQuitter};
     for (QWidget *control : controls)
         control->raise();
+    // Inside the frames likewise.
+    for (QGroupBox *frame : {Cadre1, Cadre2, Cadre3, Cadre4}) {
+        for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!qobject_cast<QLabel *>(child) && !qobject_cast<Picture *>(child))
+                child->raise();
+        }
+    }
 }
 
 void Sobrimetre::setTabOrderOfFields()
@@ -543,6 +560,15 @@ void Sobrimetre::placeOnScreen()
 
 void Sobrimetre::connectEvents()
 {
+    // As in the desktop's own dialogs, Tab enters a group of options at its selected option;
+    // the arrow keys move within the group.
+    for (QRadioButton *option : {CorpuN, CorpuF, OptionH, OptionF}) {
+        const auto keepTabStop = [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        };
+        keepTabStop(option->isChecked());
+        connect(option, &QAbstractButton::toggled, option, keepTabStop);
+    }
     connect(Quitter, &QAction::triggered, qApp, &QCoreApplication::quit);
     connect(BtnQuitter, &QPushButton::clicked, qApp, &QCoreApplication::quit);
 }
