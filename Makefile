@@ -53,7 +53,7 @@ fuzz: deps
 	done
 
 screenshots: build
-	@for s in $(BUILD)/tests/screenshots_*; do for k in 1 2; do \
+	@for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
 	done; done; echo "Screenshots in $(BUILD)/screenshots/"
 
