@@ -151,6 +151,8 @@ private Q_SLOTS:
     void menus();
     void shortcutsRunTheirItems_data();
     void shortcutsRunTheirItems();
+    void framesRunTheirEdgeThroughTheCaption_data();
+    void framesRunTheirEdgeThroughTheCaption();
     void tooltips();
     void optionGroupsAreSeparate_data();
     void optionGroupsAreSeparate();
@@ -197,59 +199,40 @@ void TestMainWindow::widgets_data()
     const auto row = [](const QString &name, const Expected &expected) {
         QTest::newRow(name.toUtf8().constData()) << expected;
     };
+    const QString noText;
+    const QColor systemColor;
+    const QColor transparent;
 
-    row(u"Cadre1"_s,
-        {"QGroupBox", {}, {120, 200, 7095, 1200}, u"Sujet"_s, arialRegular, {}, buttonFace()});
-    row(u"Etiquette1"_s,
-        {"QLabel", u"Cadre1"_s, {120, 480, 1455, 255}, u"&Poids (en kg) :"_s, arialRegular});
-    row(u"Poids"_s, {"QLineEdit",
-                     u"Cadre1"_s,
-                     {1440, 480, 735, 375},
-                     {},
-                     arialLargeBold,
-                     Qt::black,
-                     {},
-                     true,
-                     6});
-    row(u"Cadre4"_s, {"QGroupBox",
-                      u"Cadre1"_s,
-                      {2400, 120, 1575, 975},
-                      u"Corpulence"_s,
-                      arialRegular,
-                      {},
-                      buttonFace()});
-    row(u"CorpuN"_s,
-        {"QRadioButton", u"Cadre4"_s, {240, 320, 1095, 255}, u"Nor&male"_s, arialRegular});
-    row(u"CorpuF"_s,
-        {"QRadioButton", u"Cadre4"_s, {240, 600, 1095, 315}, u"For&te"_s, arialRegular});
+    // clang-format off
+    row(u"Cadre1"_s, {"QGroupBox", {}, {120, 200, 7095, 1200}, u"Sujet"_s, arialRegular,
+                      systemColor, buttonFace()});
+    row(u"Etiquette1"_s, {"QLabel", u"Cadre1"_s, {120, 480, 1455, 255}, u"&Poids (en kg) :"_s,
+                          arialRegular});
+    row(u"Poids"_s, {"QLineEdit", u"Cadre1"_s, {1440, 480, 735, 375}, noText, arialLargeBold,
+                     Qt::black, transparent, true, 6});
+    row(u"Cadre4"_s, {"QGroupBox", u"Cadre1"_s, {2400, 120, 1575, 975}, u"Corpulence"_s,
+                      arialRegular, systemColor, buttonFace()});
+    row(u"CorpuN"_s, {"QRadioButton", u"Cadre4"_s, {240, 320, 1095, 255}, u"Nor&male"_s,
+                      arialRegular});
+    row(u"CorpuF"_s, {"QRadioButton", u"Cadre4"_s, {240, 600, 1095, 315}, u"For&te"_s,
+                      arialRegular});
     row(u"Homme"_s, {"Picture", u"Cadre1"_s, {4200, 360, 480, 480}, picture(u"homme"_s)});
-    row(u"OptionH"_s,
-        {"QRadioButton", u"Cadre1"_s, {4680, 480, 975, 255}, u"&Homme"_s, arialRegular});
+    row(u"OptionH"_s, {"QRadioButton", u"Cadre1"_s, {4680, 480, 975, 255}, u"&Homme"_s,
+                       arialRegular});
     row(u"Femme"_s, {"Picture", u"Cadre1"_s, {5640, 360, 480, 480}, picture(u"femme"_s)});
-    row(u"OptionF"_s,
-        {"QRadioButton", u"Cadre1"_s, {6120, 480, 855, 255}, u"&Femme"_s, arialRegular});
+    row(u"OptionF"_s, {"QRadioButton", u"Cadre1"_s, {6120, 480, 855, 255}, u"&Femme"_s,
+                       arialRegular});
 
-    row(u"Cadre2"_s, {"QGroupBox",
-                      {},
-                      {120, 1440, 7095, 2535},
-                      u"Consommation"_s,
-                      arialRegular,
-                      {},
-                      buttonFace()});
+    row(u"Cadre2"_s, {"QGroupBox", {}, {120, 1440, 7095, 2535}, u"Consommation"_s, arialRegular,
+                      systemColor, buttonFace()});
     row(u"Repas"_s, {"Picture", u"Cadre2"_s, {240, 600, 480, 480}, picture(u"repas"_s)});
     row(u"CocheR"_s, {"QCheckBox", u"Cadre2"_s, {840, 600, 855, 495}, u"&Repas"_s, arialRegular});
-    row(u"Etiquette4"_s,
-        {"QLabel", u"Cadre2"_s, {120, 1440, 1695, 255}, u"&Nombre de verres :"_s, arialRegular});
-    row(u"Etiquette8"_s, {"QLabel",
-                          u"Cadre2"_s,
-                          {120, 1800, 2175, 255},
-                          u"&Volume par verre (en cl) :"_s,
-                          arialRegular});
-    row(u"Etiquette9"_s, {"QLabel",
-                          u"Cadre2"_s,
-                          {120, 2160, 2055, 255},
-                          u"&Degré alcoolique  (°) :"_s,
-                          arialRegular});
+    row(u"Etiquette4"_s, {"QLabel", u"Cadre2"_s, {120, 1440, 1695, 255},
+                          u"&Nombre de verres :"_s, arialRegular});
+    row(u"Etiquette8"_s, {"QLabel", u"Cadre2"_s, {120, 1800, 2175, 255},
+                          u"&Volume par verre (en cl) :"_s, arialRegular});
+    row(u"Etiquette9"_s, {"QLabel", u"Cadre2"_s, {120, 2160, 2055, 255},
+                          u"&Degré alcoolique  (°) :"_s, arialRegular});
 
     struct Column
     {
@@ -262,165 +245,77 @@ void TestMainWindow::widgets_data()
         QString volume, degree;
     };
     const Column columns[] = {
-            {u"K"_s,
-             u"Etiquette27"_s,
-             1800,
-             975,
-             u"Cocktails, long drinks"_s,
-             u"Cocktail"_s,
-             {2150, 720, 480, 480},
-             u"cocktail"_s,
-             2040,
-             u"12"_s,
-             u"12"_s},
-            {u"B"_s,
-             u"Etiquette3"_s,
-             2880,
-             615,
-             u"Bière, cidre"_s,
-             u"Bière"_s,
-             {2950, 720, 480, 480},
-             u"biere"_s,
-             2880,
-             u"25"_s,
-             u"5"_s},
-            {u"A"_s,
-             u"Etiquette5"_s,
-             3600,
-             855,
-             u"Apéritifs, Whisky"_s,
-             u"Apéritif"_s,
-             {3760, 720, 480, 480},
-             u"aperitif"_s,
-             3720,
-             u"4"_s,
-             u"44"_s},
-            {u"V"_s,
-             u"Etiquette2"_s,
-             4560,
-             550,
-             u"Vins"_s,
-             u"Vin"_s,
-             {4680, 720, 375, 495},
-             u"vin"_s,
-             4560,
-             u"12"_s,
-             u"11"_s},
-            {u"D"_s,
-             u"Etiquette6"_s,
-             5160,
-             855,
-             u"Liqueurs, digestifs"_s,
-             u"Digestif"_s,
-             {5460, 720, 480, 480},
-             u"digestif"_s,
-             5400,
-             u"4"_s,
-             u"40"_s},
-            {u"C"_s,
-             u"Etiquette7"_s,
-             6045,
-             975,
-             u"Champagne"_s,
-             u"Champagne"_s,
-             {6300, 720, 480, 480},
-             u"champagne"_s,
-             6240,
-             u"12"_s,
-             u"12"_s},
+        {u"K"_s, u"Etiquette27"_s, 1800, 975, u"Cocktails, long drinks"_s, u"Cocktail"_s,
+         {2150, 720, 480, 480}, u"cocktail"_s, 2040, u"12"_s, u"12"_s},
+        {u"B"_s, u"Etiquette3"_s, 2880, 615, u"Bière, cidre"_s, u"Bière"_s,
+         {2950, 720, 480, 480}, u"biere"_s, 2880, u"25"_s, u"5"_s},
+        {u"A"_s, u"Etiquette5"_s, 3600, 855, u"Apéritifs, Whisky"_s, u"Apéritif"_s,
+         {3760, 720, 480, 480}, u"aperitif"_s, 3720, u"4"_s, u"44"_s},
+        {u"V"_s, u"Etiquette2"_s, 4560, 550, u"Vins"_s, u"Vin"_s,
+         {4680, 720, 375, 495}, u"vin"_s, 4560, u"12"_s, u"11"_s},
+        {u"D"_s, u"Etiquette6"_s, 5160, 855, u"Liqueurs, digestifs"_s, u"Digestif"_s,
+         {5460, 720, 480, 480}, u"digestif"_s, 5400, u"4"_s, u"40"_s},
+        {u"C"_s, u"Etiquette7"_s, 6045, 975, u"Champagne"_s, u"Champagne"_s,
+         {6300, 720, 480, 480}, u"champagne"_s, 6240, u"12"_s, u"12"_s},
     };
     for (const Column &c : columns) {
-        row(c.label, {"QLabel",
-                      u"Cadre2"_s,
-                      {c.labelLeft, 150, c.labelWidth, 465},
-                      c.caption,
-                      timesBold,
-                      darkRed,
-                      lightYellow});
+        row(c.label, {"QLabel", u"Cadre2"_s, {c.labelLeft, 150, c.labelWidth, 465}, c.caption,
+                      timesBold, darkRed, lightYellow});
         row(c.button, {"Picture", u"Cadre2"_s, c.buttonTwips, picture(c.icon)});
-        row(u"NB_"_s + c.letter, {"QLineEdit",
-                                  u"Cadre2"_s,
-                                  {c.boxLeft, 1440, 615, 285},
-                                  {},
-                                  arialLargeBold,
-                                  darkGreen,
-                                  {},
-                                  true,
-                                  3});
-        row(u"VOL_"_s + c.letter, {"QLineEdit",
-                                   u"Cadre2"_s,
-                                   {c.boxLeft, 1800, 615, 285},
-                                   c.volume,
-                                   arialLargeBold,
-                                   {},
-                                   {},
-                                   true,
-                                   6});
-        row(u"DEG_"_s + c.letter, {"QLineEdit",
-                                   u"Cadre2"_s,
-                                   {c.boxLeft, 2160, 615, 285},
-                                   c.degree,
-                                   arialLargeBold,
-                                   {},
-                                   {},
-                                   true,
-                                   6});
+        row(u"NB_"_s + c.letter, {"QLineEdit", u"Cadre2"_s, {c.boxLeft, 1440, 615, 285}, noText,
+                                  arialLargeBold, darkGreen, transparent, true, 3});
+        row(u"VOL_"_s + c.letter, {"QLineEdit", u"Cadre2"_s, {c.boxLeft, 1800, 615, 285},
+                                   c.volume, arialLargeBold, systemColor, transparent, true, 6});
+        row(u"DEG_"_s + c.letter, {"QLineEdit", u"Cadre2"_s, {c.boxLeft, 2160, 615, 285},
+                                   c.degree, arialLargeBold, systemColor, transparent, true, 6});
     }
 
-    row(u"Etiquette11"_s,
-        {"QLabel", {}, {120, 4080, 3495, 375}, u"ALCOOLÉMIE ESTIMÉE (en g/l) :"_s, arialLargeBold});
-    row(u"Alcoolémie"_s,
-        {"QLabel", {}, {3600, 4035, 855, 375}, u"0,00"_s, arialHuge, Qt::black, QColor(0, 255, 0)});
+    row(u"Etiquette11"_s, {"QLabel", {}, {120, 4080, 3495, 375},
+                           u"ALCOOLÉMIE ESTIMÉE (en g/l) :"_s, arialLargeBold});
+    row(u"Alcoolémie"_s, {"QLabel", {}, {3600, 4035, 855, 375}, u"0,00"_s, arialHuge, Qt::black,
+                          QColor(0, 255, 0)});
     row(u"Etiquette12"_s, {"QLabel", {}, {4560, 4080, 735, 255}, u"&après"_s, arialLargeBold});
-    row(u"Délai"_s, {"QLineEdit", {}, {5280, 4035, 495, 435}, u"1"_s, arialHuge, {}, {}, true, 2});
+    row(u"Délai"_s, {"QLineEdit", {}, {5280, 4035, 495, 435}, u"1"_s, arialHuge, systemColor,
+                     transparent, true, 2});
     row(u"Etiquette14"_s, {"QLabel", {}, {5880, 4080, 855, 255}, u"heure"_s, arialLargeBold});
-    row(u"Note"_s, {"QLabel",
-                    {},
-                    {240, 4680, 5055, 1050},
+    row(u"Note"_s, {"QLabel", {}, {240, 4680, 5055, 1050},
                     u"Indiquez d'abord votre poids, puis renseignez les rubriques en spécifiant "
                     u"votre corpulence (normale ou forte), votre sexe et votre consommation de "
                     u"boissons alcoolisées. Précisez si vous avez pris un repas et le nombre "
                     u"d'heures écoulées depuis la dernière prise d'alcool (1 heure au minimum)."_s,
-                    arialRegular,
-                    darkGreen,
-                    lightYellow});
+                    arialRegular, darkGreen, lightYellow});
     row(u"GraphImg"_s, {"Picture", {}, {6840, 4080, 375, 375}, picture(u"graphique"_s)});
-    row(u"BtnIni"_s, {"QPushButton", {}, {7680, 4920, 1215, 375}, u"&Initialiser"_s, arialButton});
-    row(u"BtnQuitter"_s, {"QPushButton", {}, {7680, 5400, 1215, 375}, u"&Quitter"_s, arialButton});
+    row(u"BtnIni"_s, {"QPushButton", {}, {7680, 4920, 1215, 375}, u"&Initialiser"_s,
+                      arialButton});
+    row(u"BtnQuitter"_s, {"QPushButton", {}, {7680, 5400, 1215, 375}, u"&Quitter"_s,
+                          arialButton});
 
-    row(u"Cadre3"_s, {"QGroupBox",
-                      {},
-                      {5520, 4560, 1815, 1215},
-                      u"Attendre encore..."_s,
-                      arialBold,
-                      {},
-                      buttonFace()});
+    row(u"Cadre3"_s, {"QGroupBox", {}, {5520, 4560, 1815, 1215}, u"Attendre encore..."_s,
+                      arialBold, systemColor, buttonFace()});
     row(u"Horloge"_s, {"Picture", u"Cadre3"_s, {240, 360, 480, 480}, picture(u"horloge"_s)});
-    row(u"Attente"_s, {"QLabel",
-                       u"Cadre3"_s,
-                       {960, 360, 615, 375},
-                       u"0"_s,
-                       arialHuge,
-                       {},
-                       QColor(128, 255, 255)});
+    row(u"Attente"_s, {"QLabel", u"Cadre3"_s, {960, 360, 615, 375}, u"0"_s, arialHuge,
+                       systemColor, QColor(128, 255, 255)});
     row(u"Etiquette15"_s, {"QLabel", u"Cadre3"_s, {915, 840, 735, 255}, u"heure"_s, arialBold});
 
-    row(u"FeuRouge"_s,
-        {"Picture", {}, {8070, 480, 480, 480}, picture(u"feu_rouge"_s), {}, {}, {}, false});
-    row(u"FeuJaune"_s,
-        {"Picture", {}, {8070, 480, 480, 480}, picture(u"feu_jaune"_s), {}, {}, {}, false});
+    const Font none;
+    row(u"FeuRouge"_s, {"Picture", {}, {8070, 480, 480, 480}, picture(u"feu_rouge"_s), none,
+                        systemColor, transparent, false});
+    row(u"FeuJaune"_s, {"Picture", {}, {8070, 480, 480, 480}, picture(u"feu_jaune"_s), none,
+                        systemColor, transparent, false});
     row(u"FeuVert"_s, {"Picture", {}, {8070, 480, 480, 480}, picture(u"feu_vert"_s)});
-    row(u"Alerte1"_s,
-        {"Picture", {}, {8040, 3480, 480, 480}, picture(u"alerte_derapage"_s), {}, {}, {}, false});
-    row(u"Alerte2"_s,
-        {"Picture", {}, {8040, 2880, 480, 480}, picture(u"alerte_stop"_s), {}, {}, {}, false});
-    row(u"Alerte3"_s,
-        {"Picture", {}, {8040, 2160, 480, 480}, picture(u"alerte_handicap"_s), {}, {}, {}, false});
+    row(u"Alerte1"_s, {"Picture", {}, {8040, 3480, 480, 480}, picture(u"alerte_derapage"_s),
+                       none, systemColor, transparent, false});
+    row(u"Alerte2"_s, {"Picture", {}, {8040, 2880, 480, 480}, picture(u"alerte_stop"_s),
+                       none, systemColor, transparent, false});
+    row(u"Alerte3"_s, {"Picture", {}, {8040, 2160, 480, 480}, picture(u"alerte_handicap"_s),
+                       none, systemColor, transparent, false});
+    // clang-format on
 
+    // The scale's values, 0,10 at the bottom to 1,30 at the top, one every 240 twips.
     const int graduationLabels[] = {10, 13, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26};
     for (int k = 1; k <= 13; ++k) {
         const QString value = QLocale(QLocale::French).toString(k / 10.0, 'f', 2);
-        const QColor color = value == u"0,50"_s ? QColor(255, 0, 0) : QColor();
+        const QColor color = value == u"0,50"_s ? QColor(255, 0, 0) : systemColor;
         row(u"Etiquette"_s + QString::number(graduationLabels[k - 1]),
             {"QLabel", {}, {8520, 4200 - 240.0 * (k - 1), 375, 255}, value, arialBold, color});
     }
@@ -772,6 +667,31 @@ void TestMainWindow::shortcutsRunTheirItems()
     // Typed while the user is in a field.
     QTest::keySequence(widget(u"VOL_B"_s), keys);
     QCOMPARE(triggered.count(), 1);
+}
+
+void TestMainWindow::framesRunTheirEdgeThroughTheCaption_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("firstInside");
+
+    QTest::newRow("drinks' names stand inside their frame") << u"Cadre2"_s << u"Etiquette27"_s;
+    QTest::newRow("corpulence frame stands inside the subject's") << u"Cadre1"_s << u"Cadre4"_s;
+}
+
+void TestMainWindow::framesRunTheirEdgeThroughTheCaption()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, firstInside);
+
+    QWidget *box = widget(frame);
+    const QImage image = box->grab().toImage();
+    const QColor edge = box->palette().color(QPalette::Dark);
+    const int edgeY = QFontMetrics(box->font()).height() / 2;
+    // The edge runs right of the caption at the caption's middle, above the widgets that the
+    // design places just below the frame's top.
+    QCOMPARE(image.pixel(box->width() - 10, edgeY), edge.rgb());
+    QVERIFY(edgeY < widget(firstInside)->y());
+    QVERIFY(image.pixel(box->width() - 10, edgeY + 2) != edge.rgb());
 }
 
 void TestMainWindow::tooltips()

@@ -164,7 +164,6 @@ void Sobrimetre::createSubjectFrame(QWidget *client)
     setTextColor(Poids, Qt::black);
     Etiquette1->setBuddy(Poids);
 
-    // Its own frame makes the corpulence a group of options apart from the sex.
     Cadre4 = newFrame(Cadre1, u"Cadre4"_s, u"Corpulence"_s, {2400, 120, 1575, 975});
     Cadre4->setFont(regular);
     CorpuN = newButton<QRadioButton>(Cadre4, u"CorpuN"_s, u"Nor&male"_s, {240, 320, 1095, 255});
@@ -230,104 +229,28 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
         QLineEdit *&degree;
         QString degreeText;
     };
+    // clang-format off
     const DrinkColumn columns[] = {
-            {Etiquette27,
-             u"Etiquette27"_s,
-             1800,
-             975,
-             u"Cocktails, long drinks"_s,
-             Cocktail,
-             u"Cocktail"_s,
-             {2150, 720, 480, 480},
-             u"cocktail"_s,
-             u"K"_s,
-             2040,
-             NB_K,
-             VOL_K,
-             u"12"_s,
-             DEG_K,
-             u"12"_s},
-            {Etiquette3,
-             u"Etiquette3"_s,
-             2880,
-             615,
-             u"Bière, cidre"_s,
-             Bière,
-             u"Bière"_s,
-             {2950, 720, 480, 480},
-             u"biere"_s,
-             u"B"_s,
-             2880,
-             NB_B,
-             VOL_B,
-             u"25"_s,
-             DEG_B,
-             u"5"_s},
-            {Etiquette5,
-             u"Etiquette5"_s,
-             3600,
-             855,
-             u"Apéritifs, Whisky"_s,
-             Apéritif,
-             u"Apéritif"_s,
-             {3760, 720, 480, 480},
-             u"aperitif"_s,
-             u"A"_s,
-             3720,
-             NB_A,
-             VOL_A,
-             u"4"_s,
-             DEG_A,
-             u"44"_s},
-            {Etiquette2,
-             u"Etiquette2"_s,
-             4560,
-             550,
-             u"Vins"_s,
-             Vin,
-             u"Vin"_s,
-             {4680, 720, 375, 495},
-             u"vin"_s,
-             u"V"_s,
-             4560,
-             NB_V,
-             VOL_V,
-             u"12"_s,
-             DEG_V,
-             u"11"_s},
-            {Etiquette6,
-             u"Etiquette6"_s,
-             5160,
-             855,
-             u"Liqueurs, digestifs"_s,
-             Digestif,
-             u"Digestif"_s,
-             {5460, 720, 480, 480},
-             u"digestif"_s,
-             u"D"_s,
-             5400,
-             NB_D,
-             VOL_D,
-             u"4"_s,
-             DEG_D,
-             u"40"_s},
-            {Etiquette7,
-             u"Etiquette7"_s,
-             6045,
-             975,
-             u"Champagne"_s,
-             Champagne,
-             u"Champagne"_s,
-             {6300, 720, 480, 480},
-             u"champagne"_s,
-             u"C"_s,
-             6240,
-             NB_C,
-             VOL_C,
-             u"12"_s,
-             DEG_C,
-             u"12"_s},
+        {Etiquette27, u"Etiquette27"_s, 1800, 975, u"Cocktails, long drinks"_s,
+         Cocktail, u"Cocktail"_s, {2150, 720, 480, 480}, u"cocktail"_s,
+         u"K"_s, 2040, NB_K, VOL_K, u"12"_s, DEG_K, u"12"_s},
+        {Etiquette3, u"Etiquette3"_s, 2880, 615, u"Bière, cidre"_s,
+         Bière, u"Bière"_s, {2950, 720, 480, 480}, u"biere"_s,
+         u"B"_s, 2880, NB_B, VOL_B, u"25"_s, DEG_B, u"5"_s},
+        {Etiquette5, u"Etiquette5"_s, 3600, 855, u"Apéritifs, Whisky"_s,
+         Apéritif, u"Apéritif"_s, {3760, 720, 480, 480}, u"aperitif"_s,
+         u"A"_s, 3720, NB_A, VOL_A, u"4"_s, DEG_A, u"44"_s},
+        {Etiquette2, u"Etiquette2"_s, 4560, 550, u"Vins"_s,
+         Vin, u"Vin"_s, {4680, 720, 375, 495}, u"vin"_s,
+         u"V"_s, 4560, NB_V, VOL_V, u"12"_s, DEG_V, u"11"_s},
+        {Etiquette6, u"Etiquette6"_s, 5160, 855, u"Liqueurs, digestifs"_s,
+         Digestif, u"Digestif"_s, {5460, 720, 480, 480}, u"digestif"_s,
+         u"D"_s, 5400, NB_D, VOL_D, u"4"_s, DEG_D, u"40"_s},
+        {Etiquette7, u"Etiquette7"_s, 6045, 975, u"Champagne"_s,
+         Champagne, u"Champagne"_s, {6300, 720, 480, 480}, u"champagne"_s,
+         u"C"_s, 6240, NB_C, VOL_C, u"12"_s, DEG_C, u"12"_s},
     };
+    // clang-format on
 
     const QFont boxFont = arial(9.75, FontStyle::Bold);
     for (const DrinkColumn &column : columns) {
@@ -461,7 +384,7 @@ void Sobrimetre::createScale(QWidget *client)
     };
     int n = 1;
     for (const Graduation &graduation : graduations) {
-        const float y = float(4560 - 240 * n);
+        const auto y = static_cast<float>(4560 - 240 * n);
         graduation.tick = new Line(client);
         graduation.tick->setObjectName(u"Ligne"_s + QString::number(n));
         graduation.tick->setPoints(7620, y, 8000, y);
