@@ -1,13 +1,18 @@
-// Sobrimetre: estimates a blood-alcohol level and tells whether one may drive.
+// Sobrimetre: estimates a blood-alcohol level and tells whether one may drive. The program
+// starts on its splash window, which after one second shows the main window and closes.
 #include "app/application.h"
+#include "mainwindow/sobrimetre.h"
+#include "windows/accueil.h"
 
-#include <QWidget>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Sobrimetre"));
-    window.show();
+    std::unique_ptr<Sobrimetre> mainWindow;
+    Accueil::showSplash([&mainWindow] {
+        mainWindow = std::make_unique<Sobrimetre>();
+        mainWindow->show();
+    });
     return QApplication::exec();
 }
