@@ -8,10 +8,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 program=$(realpath "${1:-$here/../build/src/app/sobrimetre}")
 runs=${RUNS:-10}
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 100))
+mkdir -m 700 "$work/runtime"
 
 cleanup() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -19,36 +21,43 @@ trap cleanup EXIT
 g++ -std=c++20 -O2 -fPIC "$here/minimal/minimal.cpp" -o "$work/minimal" \
     $(pkg-config --cflags --libs Qt6Widgets)
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/runtime
 
-now_ns() { date +%s%N; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Prints "milliseconds-to-first-window kilobytes-peak" for one run of the given command.
+# Prints "milliseconds-to-first-window kilobytes-peak" for one run of the given command. The
+# window is looked for every 10 ms, the same for both programs.
 measure_once() {
     local caption=$1; shift
-    local start pid mapped_ms=""
+    local start mapped_ms=""
     (cd "$work" && exec /usr/bin/time -v -o "$work/time.txt" "$@") &
-    start=$(now_ns)
-    pid=$!
+    start=$(now_ms)
+    local time_pid=$!
+    program_pid=""
     while [ -z "$mapped_ms" ]; do
-        if xdotool search --onlyvisible --pid "$(pgrep -P "$pid" | head -n 1)" >/dev/null 2>&1; then
-            mapped_ms=$(( ($(now_ns) - start) / 1000000 ))
-        fi
-        if [ $(( ($(now_ns) - start) / 1000000000 )) -gt 20 ]; then
-            echo "no window appeared" >&2; kill "$pid"; exit 1
+        [ -n "$program_pid" ] || program_pid=$(pgrep -P "$time_pid" || true)
+        if [ -n "$program_pid" ] && xdotool search --onlyvisible --pid "$program_pid" >/dev/null 2>&1; then
+            mapped_ms=$(($(now_ms) - start))
+        elif [ $(($(now_ms) - start)) -gt 20000 ]; then
+            echo "no window appeared" >&2; exit 1
+        else
+            sleep 0.01
         fi
     done
     # Memory is taken once the program's main window is up.
     for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "^$caption\$" >/dev/null 2>&1 && break
+        [ -n "$(xdotool search --onlyvisible --pid "$program_pid" --all --name "^$caption\$" 2>/dev/null)" ] && break
         sleep 0.05
     done
     sleep 0.5
-    kill -TERM "$(pgrep -P "$pid" | head -n 1)" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+    kill -TERM "$program_pid" 2>/dev/null || true
+    wait "$time_pid" 2>/dev/null || true
+    program_pid=""
     echo "$mapped_ms $(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")"
 }
 
