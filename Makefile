@@ -9,19 +9,33 @@ FUZZ_SECONDS ?= 60
 # Debian packages needed to build, test, benchmark and fuzz.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
             libqt6svg6 fonts-liberation libbenchmark-dev clang-format clang-tidy
+# Xvfb and xdotool to drive the program, a CUPS scheduler with the cups-pdf printer (and the
+# poppler tools that read what it printed), /usr/bin/time and pkg-config for the start benchmark.
+E2E_PACKAGES := xvfb xdotool cups cups-client printer-driver-cups-pdf ghostscript poppler-utils \
+                time pkg-config
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-sanitize bench fuzz screenshots format lint package clean
+# Installs those of the given Debian packages that are missing.
+define install-missing
+@missing=$$(for p in $(1); do \
+    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
+done); \
+if [ -n "$$missing" ]; then \
+    echo "Installing:" $$missing; \
+    $(SUDO) apt-get update -qq && \
+    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+fi
+endef
+
+.PHONY: deps deps-e2e build run test test-sanitize e2e bench bench-start fuzz screenshots format lint \
+        package clean
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
-	done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install-missing,$(PACKAGES))
+
+# The real display, the printer and the measuring tools of `make e2e` and `make bench-start`.
+deps-e2e:
+	$(call install-missing,$(E2E_PACKAGES))
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
@@ -38,8 +52,16 @@ test-sanitize: deps
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 	cd $(BUILD_SAN) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
+# Drives the program on a virtual X display and a PDF printer as a person would.
+e2e: build deps-e2e
+	bash tests/e2e/run.sh $(BUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# Start time and memory of the program next to a minimal Qt program, under Xvfb.
+bench-start: build deps-e2e
+	bash bench/start_time.sh $(BUILD)/src/app/sobrimetre
 
 fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -DSOBRIMETRE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
@@ -61,7 +83,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 lint: build
-	git ls-files 'src/*.cpp' | xargs clang-tidy -p $(BUILD) --quiet
+	git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet
 
 package: build
 	cmake --build $(BUILD) --target package
