@@ -74,7 +74,8 @@ wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1
 # cups-pdf backend runs as root, so the scheduler does too.
 cups=$work/cups
 mkdir -p "$cups"/{spool,tmp,state,cache,log}
-chmod -R 755 "$work" "$cups"
+chmod -R 755 "$work"
+chmod 1777 "$cups/tmp"          # the filters, run as user lp, write their files there
 cat >"$cups/cups-files.conf" <<EOF
 ServerRoot $cups
 RequestRoot $cups/spool
@@ -363,7 +364,7 @@ if [ "${#printed[@]}" -gt 0 ]; then
     $sudo cat "${printed[0]}" >"$work/printed.pdf"
     check "the printout is a PDF of one page" \
         test "$(pdfinfo "$work/printed.pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = 1
-    pdftoppm -r 60 -png -singlefile "$work/printed.pdf" "$shots/printed-page" 2>/dev/null
+    pdftoppm -r 96 -png -singlefile "$work/printed.pdf" "$shots/printed-page" 2>/dev/null
     ink=$("$probe" dark "$shots/printed-page.png" 2>/dev/null || echo 0)
     check "the printed page carries the axes, labels and curve ($ink dark pixels)" test "$ink" -ge 500
 fi
