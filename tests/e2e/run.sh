@@ -368,6 +368,7 @@ if [ "${#printed[@]}" -gt 0 ]; then
     ink=$("$probe" dark "$shots/printed-page.png" 2>/dev/null || echo 0)
     check "the printed page carries the axes, labels and curve ($ink dark pixels)" test "$ink" -ge 500
 fi
+looking_at=$curve expect_look "the print button shows again after printing" 587,20~8A929C
 focus "$curve"
 xdotool key Escape
 check "Escape closes the curve window" wait_until 3 is_gone "$curve"
