@@ -1,5 +1,6 @@
 // Closes every modal message box that opens while the watcher lives, and records its title and
-// text, so a test can count the warnings a user would have seen.
+// text, so a test can count the warnings a user would have seen. Other modal windows (the curve,
+// About) are closed too, and their captions recorded apart.
 #pragma once
 
 #include <QApplication>
@@ -21,13 +22,20 @@ public:
     const QStringList &titles() const { return m_titles; }
     const QStringList &texts() const { return m_texts; }
     QMessageBox::Icon lastIcon() const { return m_lastIcon; }
+    const QStringList &otherModalWindows() const { return m_otherModalWindows; }
 
 private:
     void closeOpenBox()
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box == nullptr || !box->isVisible())
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
             return;
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (box == nullptr) {
+            m_otherModalWindows.append(modal->windowTitle());
+            modal->close();
+            return;
+        }
         m_titles.append(box->windowTitle());
         m_texts.append(box->text());
         m_lastIcon = box->icon();
@@ -37,5 +45,6 @@ private:
     QTimer m_timer;
     QStringList m_titles;
     QStringList m_texts;
+    QStringList m_otherModalWindows;
     QMessageBox::Icon m_lastIcon = QMessageBox::NoIcon;
 };

@@ -1,5 +1,7 @@
 #include "sobrimetre.h"
 
+#include "mainwindow/texts.h"
+
 #include "toolkit/appearance.h"
 #include "toolkit/frame.h"
 #include "toolkit/line.h"
@@ -42,12 +44,6 @@ const QColor green(0, 255, 0);
 const QColor lightCyan(128, 255, 255);
 const QColor orange(255, 128, 0);
 const QColor red(255, 0, 0);
-
-const QString instructionText
-        = u"Indiquez d'abord votre poids, puis renseignez les rubriques en spécifiant votre "
-          u"corpulence (normale ou forte), votre sexe et votre consommation de boissons "
-          u"alcoolisées. Précisez si vous avez pris un repas et le nombre d'heures écoulées "
-          u"depuis la dernière prise d'alcool (1 heure au minimum)."_s;
 
 const QString addGlassTip = u"Cliquer pour ajouter un verre"_s;
 
@@ -130,6 +126,7 @@ Sobrimetre::Sobrimetre(QWidget *parent)
     createWidgets();
     connectEvents();
     placeOnScreen();
+    Form_Load();
 }
 
 void Sobrimetre::createWidgets()
@@ -210,7 +207,7 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
 
     // One column per category, left to right: its name, its glass button, then the boxes of
     // the glass count, the volume of a glass (cl) and the degree.
-    struct DrinkColumn
+    struct ColumnDesign
     {
         QLabel *&name;
         QString nameObject;
@@ -230,7 +227,7 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
         QString degreeText;
     };
     // clang-format off
-    const DrinkColumn columns[] = {
+    const ColumnDesign columns[] = {
         {Etiquette27, u"Etiquette27"_s, 1800, 975, u"Cocktails, long drinks"_s,
          Cocktail, u"Cocktail"_s, {2150, 720, 480, 480}, u"cocktail"_s,
          u"K"_s, 2040, NB_K, VOL_K, u"12"_s, DEG_K, u"12"_s},
@@ -253,7 +250,7 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
     // clang-format on
 
     const QFont boxFont = arial(9.75, FontStyle::Bold);
-    for (const DrinkColumn &column : columns) {
+    for (const ColumnDesign &column : columns) {
         column.name = newLabel(Cadre2, column.nameObject, column.nameText,
                                {column.nameLeft, 150, column.nameWidth, 465}, Qt::AlignCenter);
         column.name->setWordWrap(true);
@@ -491,7 +488,73 @@ void Sobrimetre::connectEvents()
         };
         keepTabStop(option->isChecked());
         connect(option, &QAbstractButton::toggled, option, keepTabStop);
+        // Selected by a click or by the program, an option runs the estimate again.
+        connect(option, &QAbstractButton::toggled, this, [this](bool selected) {
+            if (selected)
+                Recompute();
+        });
     }
-    connect(Quitter, &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(BtnQuitter, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    connect(CocheR, &QAbstractButton::toggled, this, &Sobrimetre::CocheR_Click);
+
+    connect(Poids, &QLineEdit::textChanged, this, &Sobrimetre::Poids_Change);
+    for (const DrinkCategory category : onScreenOrder) {
+        const DrinkColumn column = drinkColumn(category);
+        connect(column.count, &QLineEdit::textChanged, this, &Sobrimetre::NB_Change);
+        connect(column.volume, &QLineEdit::textChanged, this, &Sobrimetre::VOL_Change);
+        connect(column.degree, &QLineEdit::textChanged, this, &Sobrimetre::DEG_Change);
+        connect(column.button, &Picture::clicked, this,
+                [this, category] { DrinkButton_Click(category); });
+    }
+    connect(Délai, &QLineEdit::textChanged, this, &Sobrimetre::Délai_Change);
+    for (QLineEdit *box : textBoxes())
+        box->installEventFilter(this);
+
+    connect(BtnQuitter, &QPushButton::clicked, this, &Sobrimetre::Quitter_Click);
+    connect(Quitter, &QAction::triggered, this, &Sobrimetre::Quitter_Click);
+    connect(BtnIni, &QPushButton::clicked, this, &Sobrimetre::Ini_Click);
+    connect(Ini, &QAction::triggered, this, &Sobrimetre::Ini_Click);
+    connect(Rétablir, &QAction::triggered, this, &Sobrimetre::Rétablir_Click);
+    connect(Sauve, &QAction::triggered, this, &Sobrimetre::Sauve_Click);
+    connect(GraphImg, &Picture::clicked, this, &Sobrimetre::GraphMenu_Click);
+    connect(GraphMenu, &QAction::triggered, this, &Sobrimetre::GraphMenu_Click);
+    connect(MNotice, &QAction::triggered, this, &Sobrimetre::MNotice_Click);
+    connect(Info, &QAction::triggered, this, &Sobrimetre::Info_Click);
+}
+
+Sobrimetre::DrinkColumn Sobrimetre::drinkColumn(DrinkCategory category) const
+{
+    switch (category) {
+    case DrinkCategory::A:
+        return {Apéritif, NB_A, VOL_A, DEG_A};
+    case DrinkCategory::B:
+        return {Bière, NB_B, VOL_B, DEG_B};
+    case DrinkCategory::C:
+        return {Champagne, NB_C, VOL_C, DEG_C};
+    case DrinkCategory::D:
+        return {Digestif, NB_D, VOL_D, DEG_D};
+    case DrinkCategory::K:
+        return {Cocktail, NB_K, VOL_K, DEG_K};
+    case DrinkCategory::V:
+        break;
+    }
+    return {Vin, NB_V, VOL_V, DEG_V};
+}
+
+QList<QLineEdit *> Sobrimetre::textBoxes() const
+{
+    QList<QLineEdit *> boxes{Poids};
+    for (const DrinkCategory category : onScreenOrder) {
+        const DrinkColumn column = drinkColumn(category);
+        boxes << column.count << column.volume << column.degree;
+    }
+    boxes << Délai;
+    return boxes;
+}
+
+// The text boxes' focus arrival: the whole text is selected, so that typing replaces it.
+bool Sobrimetre::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && qobject_cast<QLineEdit *>(watched) != nullptr)
+        SelectWholeText();
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -7,6 +7,10 @@
 // reach the widgets they read and write.
 #pragma once
 
+#include "defaults/format/defaults_record.h"
+#include "engine/drink_category.h"
+
+#include <QList>
 #include <QMainWindow>
 
 class Line;
@@ -20,12 +24,20 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class Shape;
+struct EstimateResult;
 
 class Sobrimetre : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit Sobrimetre(QWidget *parent = nullptr);
+
+    // Reads every input, runs the estimate and shows its result; does nothing unless Ready is 1.
+    void Recompute();
+    // Turns the text of the widget being edited dark red, when Ready is 1.
+    void MarkEditedField();
+    // Selects the whole text of the text box that has the focus.
+    void SelectWholeText();
 
     // 1 when the window is idle; 0 while the program itself fills the fields, so that the
     // notifications of those changes neither recompute nor mark.
@@ -148,6 +160,20 @@ public:
     QAction *MNotice = nullptr;
     QAction *Info = nullptr;
 
+    // The widgets of one drink category's column.
+    struct DrinkColumn
+    {
+        Picture *button;
+        QLineEdit *count;
+        QLineEdit *volume;
+        QLineEdit *degree;
+    };
+    DrinkColumn drinkColumn(DrinkCategory category) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createWidgets();
     void createSubjectFrame(QWidget *client);
@@ -160,4 +186,37 @@ private:
     void setTabOrderOfFields();
     void placeOnScreen();
     void connectEvents();
+    QList<QLineEdit *> textBoxes() const;
+
+    // Field editing.
+    void Poids_Change();
+    void NB_Change();
+    void VOL_Change();
+    void DEG_Change();
+    void Délai_Change();
+
+    // The result display.
+    void warnAboutWeight();
+    void showResult(const EstimateResult &result);
+    // Shows one of the three lights and hides the other two.
+    void showLight(Picture *lit);
+    void showBlankResult();
+
+    // Buttons and commands.
+    void DrinkButton_Click(DrinkCategory category);
+    void CocheR_Click();
+    void Quitter_Click();
+    void Ini_Click();
+    void Rétablir_Click();
+    void Sauve_Click();
+    void GraphMenu_Click();
+    void MNotice_Click();
+    void Info_Click();
+
+    // Start-up: the saved values, no glasses, a delay of one hour and a blank result.
+    void Form_Load();
+    void emptyGlassCounts();
+
+    // The user's usual values as last read from or saved to Defaut.dat.
+    DefaultsRecord m_defaults;
 };
