@@ -234,18 +234,27 @@ stop_sign=552,199                # Alerte2 at 8040, 2880: its red octagon
 wheelchair_sign=540,154          # Alerte3 at 8040, 2160: its black square
 bar_x=591                        # a column of Colonne (7650 wide 1280) clear of the scale's texts
 
-# The bar's bottom stays at 4500 twips; it grows 2295 twips per g/l. Two pixels inside its top
-# are green, three above it are not.
-bar_points() { # bar_points level
+# The bar's bottom stays at 4500 twips and it grows 2295 twips per g/l, up to 4230: a pixel inside
+# its top and its foot are green, three pixels above its top are not. A level of 0 leaves no
+# bar; the blank result puts back the resting bar, one pixel high at the top of 4500.
+bar_points() { # bar_points level|rest
+    if [ "$1" = rest ]; then
+        echo "$bar_x,300=00FF00 $bar_x,299!00FF00"
+        return
+    fi
     local top
-    top=$(awk -v level="$1" 'BEGIN { h = level > 1.83 ? 4230 : level * 2295; if (h < 15) h = 15;
-                                     printf "%d", (4500 - h) / 15 + 0.5 }')
-    echo "$bar_x,$((top + 1))=00FF00 $bar_x,$((top - 3))!00FF00"
+    top=$(awk -v level="$1" 'BEGIN { h = level > 1.83 ? 4230 : level * 2295;
+                                     printf "%d", h < 15 ? -1 : (4500 - h) / 15 + 0.5 }')
+    if [ "$top" = -1 ]; then
+        echo "$bar_x,299!00FF00 $bar_x,300!00FF00"
+    else
+        echo "$bar_x,$((top + 1))=00FF00 $bar_x,299=00FF00 $bar_x,$((top - 3))!00FF00"
+    fi
 }
 
 # The whole result display for a level: background of the level, lit lamp, alert signs, bar.
-expect_result() { # expect_result "what it proves" level
-    local level=$2 background lamps alerts
+expect_result() { # expect_result "what it proves" level|rest
+    local level=${2/rest/0} background lamps alerts
     case $(awk -v l="$level" 'BEGIN { print (l < 0.3 ? "green" : l < 0.5 ? "yellow" : l < 0.8 ? "red" : "severe") }') in
         green) background=80FF80 lamps="$green_lamp~2FD05A $amber_lamp!FFB400 $red_lamp!FF3B30" ;;
         yellow) background=FFFF00 lamps="$amber_lamp~FFB400 $green_lamp!2FD05A $red_lamp!FF3B30" ;;
@@ -256,7 +265,7 @@ expect_result() { # expect_result "what it proves" level
     alerts+=" $stop_sign$(awk -v l="$level" 'BEGIN { print (l >= 0.5 ? "~" : "!") }')C8102E"
     alerts+=" $wheelchair_sign$(awk -v l="$level" 'BEGIN { print (l >= 0.8 ? "~" : "!") }')111111"
     # shellcheck disable=SC2086 # the lists split into points on purpose
-    expect_look "$1" "$level_box=$background" $lamps $alerts $(bar_points "$level")
+    expect_look "$1" "$level_box=$background" $lamps $alerts $(bar_points "$2")
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -272,7 +281,7 @@ same_file() { cmp -s "$1" "$2"; }
 
 # ---------------------------------------------------------------------------------------------
 # The run. Weight 70 kg, a man of normal build, no meal, wine glasses of 12 cl at 11 degrees:
-# two glasses give 0,43 g/l, three 0,65 g/l; with two beers of 25 cl at 5 degrees, 1,04 g/l.
+# two glasses give 0,43 g/l, three 0,65 g/l; with two beers of 25 cl at 5 degrees, 1,05 g/l.
 
 echo "== first start in an empty folder"
 start_program
@@ -288,13 +297,13 @@ check "the main window opens about one second after the start (${shown_after} ms
     test "$shown_after" -ge 900 -a "$shown_after" -le 6000
 check "the splash window is gone once the main window shows" wait_until 3 is_gone "$splash"
 check "start-up creates an empty Defaut.dat in the current folder" wait_until 3 size_is "$defaults" 0
-expect_result "the blank result: 0,00 on light green, green light, no alert, bar at rest" 0
+expect_result "the blank result: 0,00 on light green, green light, no alert, bar at rest" rest
 
 press ctrl+r
 check "restoring the factory values leaves Defaut.dat alone" size_is "$defaults" 0
 press alt+p
 xdotool type --delay 60 70
-expect_result "weight 70 typed, nothing drunk: light green" 0
+expect_result "weight 70 typed, nothing drunk: 0,00 on light green, no bar" 0
 click_at "$main" 332 160
 click_at "$main" 332 160
 expect_result "two clicks on the wine: 0,43 g/l, yellow, skid sign, bar to 0,43" 0.43102
@@ -302,7 +311,7 @@ click_at "$main" 332 160
 expect_result "a third glass of wine: 0,65 g/l, red, stop sign, bar to 0,65" 0.64653
 click_at "$main" 220 201
 xdotool type --delay 60 2
-expect_result "two beers typed into their count: 1,04 g/l, black, wheelchair sign" 1.04327
+expect_result "two beers typed into their count: 1,05 g/l, black, wheelchair sign" 1.05469
 
 press ctrl+s
 check "Ctrl+S saves Defaut.dat as 16 records of 128 bytes" wait_until 3 size_is "$defaults" 2048
@@ -334,13 +343,13 @@ start_program
 wait_until 10 has_window_named Sobrimetre
 main=$(windows_named Sobrimetre | head -n 1)
 check "the main window opens again" test -n "$main"
-expect_result "the saved values come back with a blank result" 0
+expect_result "the saved values come back with a blank result" rest
 check "start-up reads Defaut.dat without changing it" same_file "$defaults" "$work/saved.dat"
 for _ in 1 2 3; do click_at "$main" 332 160; done
 expect_result "three glasses of wine with the saved weight, sex and wine: red" 0.64653
 
 press F2
-expect_result "F2 reloads the saved values and blanks the result" 0
+expect_result "F2 reloads the saved values and blanks the result" rest
 for _ in 1 2; do click_at "$main" 332 160; done
 expect_result "after F2 the counts start again from none: two glasses, yellow" 0.43102
 check "reloading leaves Defaut.dat unchanged" same_file "$defaults" "$work/saved.dat"
@@ -375,7 +384,7 @@ check "Escape closes the curve window" wait_until 3 is_gone "$curve"
 
 echo "== factory values, help and quitting"
 press ctrl+r
-expect_result "Ctrl+R restores the factory values and blanks the result" 0
+expect_result "Ctrl+R restores the factory values and blanks the result" rest
 check "restoring leaves Defaut.dat unchanged" same_file "$defaults" "$work/saved.dat"
 click_at "$main" 332 160
 check "a glass with no weight (factory values) brings the weight warning" \
