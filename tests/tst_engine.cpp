@@ -100,8 +100,14 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("number too small reads 0") << "1E-400" << 0.0;
     QTest::newRow("zeros with huge exponent") << "0E99999" << 0.0;
     QTest::newRow("many leading zeros") << "0000000000000000000012" << 12.0;
-    QTest::newRow("largest double") << "1.7976931348623157E308"
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("decimal rounds correctly") << "2.675" << 2.675;
+    QTest::newRow("fifteen significant digits") << "123456789.012345" << 123456789.012345;
+    QTest::newRow("sixteen significant digits") << "1234567890.123456" << 1234567890.123456;
+    QTest::newRow("twenty-two decimals") << "0.0000000000000000000001" << 1e-22;
+    QTest::newRow("twenty-three decimals") << "0.00000000000000000000001" << 1e-23;
+    QTest::newRow("negative decimal") << "-0.1" << -0.1;
+    QTest::newRow("largest double")
+            << "1.7976931348623157E308" << std::numeric_limits<double>::max();
 }
 
 void TestEngine::readsLeadingNumber()
@@ -176,7 +182,7 @@ void TestEngine::sumsCategoriesInFixedOrder()
                                + alcoholGrams(inputs[DrinkCategory::B]))
                               + alcoholGrams(inputs[DrinkCategory::D]))
                              + alcoholGrams(inputs[DrinkCategory::C]))
-                           + alcoholGrams(inputs[DrinkCategory::K]);
+                            + alcoholGrams(inputs[DrinkCategory::K]);
     QCOMPARE(totalAlcoholGrams(inputs), expected);
 }
 
@@ -271,8 +277,8 @@ void TestEngine::estimates_data()
     QTest::newRow("exactly 0.5: wait 1") << gramsFor70KgMan(24.5) << 0.5 << 1.0 << Verdict::Red;
     QTest::newRow("exactly 2 hours to wait shows 3")
             << gramsFor70KgMan(0.74 * 49) << (0.74 * 49) / 49 << 3.0 << Verdict::Red;
-    QTest::newRow("0.3 is yellow") << gramsFor70KgMan(0.3 * 49) << (0.3 * 49) / 49 << 0.0
-                                   << Verdict::Yellow;
+    QTest::newRow("0.3 is yellow")
+            << gramsFor70KgMan(0.3 * 49) << (0.3 * 49) / 49 << 0.0 << Verdict::Yellow;
 
     EstimateInputs woman = wines;
     woman.isMale = false;
