@@ -10,6 +10,12 @@
 Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(EstimateInputs)
 
+// QCOMPARE forgives doubles their last bits; the estimate must match to the last bit.
+#define COMPARE_EXACTLY(actual, expected) \
+    QVERIFY2((actual) == (expected), \
+             qPrintable(QString::number(actual, 'g', 17) + QStringLiteral(" != ") \
+                        + QString::number(expected, 'g', 17)))
+
 namespace {
 
 EstimateInputs threeWinesFor70KgMan()
@@ -114,7 +120,7 @@ void TestEngine::readsLeadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(readNumber(text.toStdString()), expected);
+    COMPARE_EXACTLY(readNumber(text.toStdString()), expected);
 }
 
 void TestEngine::refusesNumbersBeyondDoubleRange_data()
@@ -156,13 +162,13 @@ void TestEngine::alcoholOfOneCategory()
     QFETCH(double, volume);
     QFETCH(double, degree);
     QFETCH(double, grams);
-    QCOMPARE(alcoholGrams({count, volume, degree}), grams);
+    COMPARE_EXACTLY(alcoholGrams({count, volume, degree}), grams);
 }
 
 void TestEngine::sumsCategoriesInFixedOrder()
 {
     EstimateInputs inputs;
-    QCOMPARE(totalAlcoholGrams(inputs), 0.0);
+    COMPARE_EXACTLY(totalAlcoholGrams(inputs), 0.0);
 
     // Masses chosen so that another order of addition gives another last bit.
     const double k = 0.1;
@@ -183,7 +189,7 @@ void TestEngine::sumsCategoriesInFixedOrder()
                               + alcoholGrams(inputs[DrinkCategory::D]))
                              + alcoholGrams(inputs[DrinkCategory::C]))
                             + alcoholGrams(inputs[DrinkCategory::K]);
-    QCOMPARE(totalAlcoholGrams(inputs), expected);
+    COMPARE_EXACTLY(totalAlcoholGrams(inputs), expected);
 }
 
 void TestEngine::diffusionCoefficients_data()
@@ -202,7 +208,7 @@ void TestEngine::diffusionCoefficients()
     QFETCH(bool, isMale);
     QFETCH(bool, normal);
     QFETCH(double, coefficient);
-    QCOMPARE(diffusionCoefficient(isMale, normal), coefficient);
+    COMPARE_EXACTLY(diffusionCoefficient(isMale, normal), coefficient);
 }
 
 void TestEngine::classifiesLevels_data()
@@ -296,9 +302,9 @@ void TestEngine::estimates()
 
     const EstimateResult result = estimate(inputs);
     QCOMPARE(result.status, EstimateStatus::Ok);
-    QCOMPARE(result.level, level);
-    QCOMPARE(result.waitHours, (level - 0.5) / 0.12);
-    QCOMPARE(result.waitDisplay, waitDisplay);
+    COMPARE_EXACTLY(result.level, level);
+    COMPARE_EXACTLY(result.waitHours, (level - 0.5) / 0.12);
+    COMPARE_EXACTLY(result.waitDisplay, waitDisplay);
     QCOMPARE(result.verdict, verdict);
 }
 
