@@ -10,6 +10,12 @@
 Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(EstimateInputs)
 
+// QCOMPARE forgives doubles their last bits; the estimate must match to the last bit.
+#define COMPARE_EXACTLY(actual, expected) \
+    QVERIFY2((actual) == (expected), \
+             qPrintable(QString::number(actual, 'g', 17) + QStringLiteral(" != ") \
+                        + QString::number(expected, 'g', 17)))
+
 namespace {
 
 EstimateInputs threeWinesFor70KgMan()
@@ -100,15 +106,21 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("number too small reads 0") << "1E-400" << 0.0;
     QTest::newRow("zeros with huge exponent") << "0E99999" << 0.0;
     QTest::newRow("many leading zeros") << "0000000000000000000012" << 12.0;
-    QTest::newRow("largest double") << "1.7976931348623157E308"
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("decimal rounds correctly") << "2.675" << 2.675;
+    QTest::newRow("fifteen significant digits") << "123456789.012345" << 123456789.012345;
+    QTest::newRow("sixteen significant digits") << "1234567890.123456" << 1234567890.123456;
+    QTest::newRow("twenty-two decimals") << "0.0000000000000000000001" << 1e-22;
+    QTest::newRow("twenty-three decimals") << "0.00000000000000000000001" << 1e-23;
+    QTest::newRow("negative decimal") << "-0.1" << -0.1;
+    QTest::newRow("largest double")
+            << "1.7976931348623157E308" << std::numeric_limits<double>::max();
 }
 
 void TestEngine::readsLeadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(readNumber(text.toStdString()), expected);
+    COMPARE_EXACTLY(readNumber(text.toStdString()), expected);
 }
 
 void TestEngine::refusesNumbersBeyondDoubleRange_data()
@@ -150,13 +162,13 @@ void TestEngine::alcoholOfOneCategory()
     QFETCH(double, volume);
     QFETCH(double, degree);
     QFETCH(double, grams);
-    QCOMPARE(alcoholGrams({count, volume, degree}), grams);
+    COMPARE_EXACTLY(alcoholGrams({count, volume, degree}), grams);
 }
 
 void TestEngine::sumsCategoriesInFixedOrder()
 {
     EstimateInputs inputs;
-    QCOMPARE(totalAlcoholGrams(inputs), 0.0);
+    COMPARE_EXACTLY(totalAlcoholGrams(inputs), 0.0);
 
     // Masses chosen so that another order of addition gives another last bit.
     const double k = 0.1;
@@ -176,8 +188,8 @@ void TestEngine::sumsCategoriesInFixedOrder()
                                + alcoholGrams(inputs[DrinkCategory::B]))
                               + alcoholGrams(inputs[DrinkCategory::D]))
                              + alcoholGrams(inputs[DrinkCategory::C]))
-                           + alcoholGrams(inputs[DrinkCategory::K]);
-    QCOMPARE(totalAlcoholGrams(inputs), expected);
+                            + alcoholGrams(inputs[DrinkCategory::K]);
+    COMPARE_EXACTLY(totalAlcoholGrams(inputs), expected);
 }
 
 void TestEngine::diffusionCoefficients_data()
@@ -196,7 +208,7 @@ void TestEngine::diffusionCoefficients()
     QFETCH(bool, isMale);
     QFETCH(bool, normal);
     QFETCH(double, coefficient);
-    QCOMPARE(diffusionCoefficient(isMale, normal), coefficient);
+    COMPARE_EXACTLY(diffusionCoefficient(isMale, normal), coefficient);
 }
 
 void TestEngine::classifiesLevels_data()
@@ -271,8 +283,8 @@ void TestEngine::estimates_data()
     QTest::newRow("exactly 0.5: wait 1") << gramsFor70KgMan(24.5) << 0.5 << 1.0 << Verdict::Red;
     QTest::newRow("exactly 2 hours to wait shows 3")
             << gramsFor70KgMan(0.74 * 49) << (0.74 * 49) / 49 << 3.0 << Verdict::Red;
-    QTest::newRow("0.3 is yellow") << gramsFor70KgMan(0.3 * 49) << (0.3 * 49) / 49 << 0.0
-                                   << Verdict::Yellow;
+    QTest::newRow("0.3 is yellow")
+            << gramsFor70KgMan(0.3 * 49) << (0.3 * 49) / 49 << 0.0 << Verdict::Yellow;
 
     EstimateInputs woman = wines;
     woman.isMale = false;
@@ -290,9 +302,9 @@ void TestEngine::estimates()
 
     const EstimateResult result = estimate(inputs);
     QCOMPARE(result.status, EstimateStatus::Ok);
-    QCOMPARE(result.level, level);
-    QCOMPARE(result.waitHours, (level - 0.5) / 0.12);
-    QCOMPARE(result.waitDisplay, waitDisplay);
+    COMPARE_EXACTLY(result.level, level);
+    COMPARE_EXACTLY(result.waitHours, (level - 0.5) / 0.12);
+    COMPARE_EXACTLY(result.waitDisplay, waitDisplay);
     QCOMPARE(result.verdict, verdict);
 }
 

@@ -76,6 +76,7 @@ void Graph::createWidgets()
     Impression = new Picture(this, QStringLiteral(":/icons/imprimante.svg"));
     Impression->setObjectName(QStringLiteral("Impression"));
     Impression->setToolTip(QStringLiteral("Imprimer"));
+    Impression->setAccessibleName(QStringLiteral("Imprimer la courbe"));
     Twips::place(Impression, 8760, 120, 360, 360);
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow/texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
+#include "toolkit/result_text.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -35,7 +36,7 @@ void Sobrimetre::Rétablir_Click()
     showBlankResult();
     // Dark blue, unlike start-up; the message keeps its boldness and size.
     setTextColor(Note, fromBgr(0xC00000));
-    Note->setText(instructionText);
+    showResultText(Note, instructionText);
 
     Ready = 1;
 }

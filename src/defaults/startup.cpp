@@ -10,6 +10,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/picture.h"
+#include "toolkit/result_text.h"
 #include "toolkit/shape.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ void Sobrimetre::Form_Load()
     showBlankResult();
     setTextColor(Note, fromBgr(0x008000));
     setBold(Note, false);
-    Note->setText(instructionText);
+    showResultText(Note, instructionText);
 
     Ready = 1;
 }
@@ -62,10 +63,10 @@ void Sobrimetre::emptyGlassCounts()
 
 void Sobrimetre::showBlankResult()
 {
-    Alcoolémie->setText(levelText(0));
+    showResultText(Alcoolémie, levelText(0));
     setBackgroundColor(Alcoolémie, fromBgr(0x80FF80));
     setTextColor(Alcoolémie, Qt::black);
-    Attente->setText(QStringLiteral("0"));
+    showResultText(Attente, QStringLiteral("0"));
     Etiquette15->setText(QStringLiteral("heure"));
     showLight(FeuVert);
     for (Picture *alert : {Alerte1, Alerte2, Alerte3})

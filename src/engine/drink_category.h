@@ -10,9 +10,12 @@ enum class DrinkCategory { A, B, C, D, K, V };
 inline constexpr std::size_t drinkCategoryCount = 6;
 
 // The columns of the main window from left to right; also the order of Defaut.dat.
-inline constexpr std::array<DrinkCategory, drinkCategoryCount> onScreenOrder{
-        DrinkCategory::K, DrinkCategory::B, DrinkCategory::A,
-        DrinkCategory::V, DrinkCategory::D, DrinkCategory::C};
+inline constexpr std::array<DrinkCategory, drinkCategoryCount> onScreenOrder{DrinkCategory::K,
+                                                                             DrinkCategory::B,
+                                                                             DrinkCategory::A,
+                                                                             DrinkCategory::V,
+                                                                             DrinkCategory::D,
+                                                                             DrinkCategory::C};
 
 constexpr std::size_t indexOf(DrinkCategory category)
 {

@@ -10,9 +10,9 @@
 
 struct CategoryIntake
 {
-    double count = 0;    // glasses
+    double count = 0; // glasses
     double volumeCl = 0; // centilitres per glass
-    double degree = 0;   // alcohol, percent by volume
+    double degree = 0; // alcohol, percent by volume
 };
 
 struct EstimateInputs
@@ -34,22 +34,22 @@ struct EstimateInputs
 enum class EstimateStatus { Ok, WeightMissing };
 
 enum class Verdict {
-    Green,    // below 0.3 g/l
-    Yellow,   // from 0.3 to below 0.5 g/l
-    Red,      // from 0.5 to below 0.8 g/l: over the legal limit
+    Green, // below 0.3 g/l
+    Yellow, // from 0.3 to below 0.5 g/l
+    Red, // from 0.5 to below 0.8 g/l: over the legal limit
     RedSevere // 0.8 g/l and above
 };
 
 struct EstimateResult
 {
     EstimateStatus status = EstimateStatus::Ok;
-    double level = 0;       // g/l, unrounded, never negative
-    double waitHours = 0;   // hours to fall to 0.5 g/l; meaningful from 0.5 g/l on
+    double level = 0; // g/l, unrounded, never negative
+    double waitHours = 0; // hours to fall to 0.5 g/l; meaningful from 0.5 g/l on
     double waitDisplay = 0; // the whole number of hours shown to the user
     Verdict verdict = Verdict::Green;
 };
 
-inline constexpr double legalLimit = 0.5;         // g/l
+inline constexpr double legalLimit = 0.5; // g/l
 inline constexpr double eliminationPerHour = 0.12; // g/l per hour
 inline constexpr double mealDivisor = 1.5;
 inline constexpr double hoursToPeak = 1; // the level peaks one hour after the last drink

@@ -11,6 +11,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
+#include "toolkit/result_text.h"
 #include "toolkit/shape.h"
 
 #include <QCheckBox>
@@ -93,8 +94,8 @@ void Sobrimetre::warnAboutWeight()
 
 void Sobrimetre::showResult(const EstimateResult &result)
 {
-    Alcoolémie->setText(levelText(result.level));
-    Attente->setText(QString::number(result.waitDisplay, 'f', 0));
+    showResultText(Alcoolémie, levelText(result.level));
+    showResultText(Attente, QString::number(result.waitDisplay, 'f', 0));
     Etiquette15->setText(result.waitDisplay > 1 ? QStringLiteral("heures")
                                                 : QStringLiteral("heure"));
 
@@ -126,7 +127,7 @@ void Sobrimetre::showResult(const EstimateResult &result)
     setBold(Note, look.noteBold);
     if (look.noteSize > 0)
         setPointSize(Note, look.noteSize);
-    Note->setText(look.note);
+    showResultText(Note, look.note);
 }
 
 void Sobrimetre::showLight(Picture *lit)

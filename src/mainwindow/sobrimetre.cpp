@@ -124,6 +124,7 @@ Sobrimetre::Sobrimetre(QWidget *parent)
     setWindowTitle(u"Sobrimetre"_s);
     setWindowIcon(QIcon(u":/icons/sobrimetre.svg"_s));
     createWidgets();
+    nameForAccessibility();
     connectEvents();
     placeOnScreen();
     Form_Load();

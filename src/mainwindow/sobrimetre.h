@@ -186,6 +186,7 @@ private:
     void setTabOrderOfFields();
     void placeOnScreen();
     void connectEvents();
+    void nameForAccessibility();
     QList<QLineEdit *> textBoxes() const;
 
     // Field editing.

@@ -40,11 +40,12 @@ void Accueil::createWidgets()
     setFrameStyle(QFrame::Box | QFrame::Plain);
 
     Dessin1 = addPicture(this, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
-                         240, 360);
+                         programIconSubject(), 240, 360);
     Dessin2 = addPicture(this, QStringLiteral("Dessin2"),
-                         QStringLiteral(":/icons/feu_tricolore.svg"), 720, 240);
+                         QStringLiteral(":/icons/feu_tricolore.svg"),
+                         QStringLiteral("Feu tricolore"), 720, 240);
     Dessin3 = addPicture(this, QStringLiteral("Dessin3"), QStringLiteral(":/icons/horloge.svg"),
-                         600, 720);
+                         QStringLiteral("Horloge"), 600, 720);
     // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright line the
     // whole width below the pictures, where it stands centred.
     Etiquette1 = addTitle(this, 1320, 360, 2415, 615);

@@ -42,7 +42,7 @@ void APropos::createWidgets()
     setFont(arial(8.25, FontStyle::Bold));
 
     Dessin1 = addPicture(this, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
-                         240, 240);
+                         programIconSubject(), 240, 240);
     // "Sobrimetre" in 24 pt leaves no room beside it for the version, which stands below it,
     // above the credit line.
     Etiquette1 = addTitle(this, 840, 120, 2400, 600);

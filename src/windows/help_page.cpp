@@ -21,7 +21,8 @@ void createHeaderBand(QWidget *page)
     Forme1->setTwipsGeometry(360, 120, 8535, 735);
     Forme1->setBorder(darkRed(), 1);
 
-    addPicture(page, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"), 480, 240);
+    addPicture(page, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
+               programIconSubject(), 480, 240);
     // "Sobrimetre" in 24 pt needs a little more room than the version would leave it, so the
     // version stands a little further right.
     addTitle(page, 1320, 240, 2400, 615);

@@ -112,6 +112,7 @@ void Notice1::createWidgets()
                               QStringLiteral("CLIQUER SUR  >> POUR AFFICHER LA PAGE SUIVANTE "));
 
     PageSuiv = addPageButton(this, QStringLiteral("PageSuiv"), QStringLiteral(">>"));
+    PageSuiv->setAccessibleName(QStringLiteral("Page suivante"));
     Fermer = addCloseButton(this);
 }
 

@@ -105,6 +105,7 @@ void Notice2::createWidgets()
                              QStringLiteral("CLIQUER SUR  <<  POUR AFFICHER LA PAGE PRÉCÉDENTE "));
 
     PagePréc = addPageButton(this, QStringLiteral("PagePréc"), QStringLiteral("<<"));
+    PagePréc->setAccessibleName(QStringLiteral("Page précédente"));
     Fermer = addCloseButton(this);
 }
 

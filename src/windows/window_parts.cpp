@@ -26,11 +26,12 @@ QLabel *addLabel(QWidget *window, const QString &name, const QString &text, doub
     return label;
 }
 
-Picture *addPicture(QWidget *window, const QString &name, const QString &svgPath, double left,
-                    double top)
+Picture *addPicture(QWidget *window, const QString &name, const QString &svgPath,
+                    const QString &subject, double left, double top)
 {
     auto *picture = new Picture(window, svgPath);
     picture->setObjectName(name);
+    picture->setAccessibleName(subject);
     Twips::place(picture, left, top, pictureSize, pictureSize);
     return picture;
 }

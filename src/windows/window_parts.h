@@ -19,8 +19,15 @@ inline QColor darkRed()
 QLabel *addLabel(QWidget *window, const QString &name, const QString &text, double left, double top,
                  double width, double height);
 
-Picture *addPicture(QWidget *window, const QString &name, const QString &svgPath, double left,
-                    double top);
+// A 480 by 480 twips picture; subject is what a screen reader says of it.
+Picture *addPicture(QWidget *window, const QString &name, const QString &svgPath,
+                    const QString &subject, double left, double top);
+
+// What a screen reader says of the program's icon.
+inline QString programIconSubject()
+{
+    return QStringLiteral("Icône de Sobrimetre : un verre de vin rouge et une jauge");
+}
 
 // "Sobrimetre" in Times New Roman 24 pt bold, dark red.
 QLabel *addTitle(QWidget *window, double left, double top, double width, double height);
