@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start time and memory of Sobrimetre next to a minimal Qt Widgets program, under Xvfb.
-# For each program, over ten runs: the time from the process's start to its first window being
-# mapped, and its peak resident memory (/usr/bin/time -v) once its main window has been shown.
+# For each program, over ten runs taken in turns: the time from the process's start to its first
+# window being mapped, and its peak resident memory (/usr/bin/time -v) once its main window has
+# been shown.
 # Usage: bench/start_time.sh [path/to/sobrimetre]   (default: build/src/app/sobrimetre)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,25 +62,25 @@ measure_once() {
     echo "$mapped_ms $(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")"
 }
 
-report() {
-    local name=$1 caption=$2; shift 2
-    local times=() memories=()
-    for _ in $(seq "$runs"); do
-        read -r ms kb < <(measure_once "$caption" "$@")
-        times+=("$ms"); memories+=("$kb")
+# The two programs take turns, so that a machine busy with other work slows both alike.
+declare -A times memories
+for _ in $(seq "$runs"); do
+    for name in minimal sobrimetre; do
+        if [ "$name" = minimal ]; then
+            read -r ms kb < <(measure_once Minimal "$work/minimal")
+        else
+            read -r ms kb < <(measure_once Sobrimetre "$program")
+        fi
+        times[$name]+="$ms "; memories[$name]+="$kb "
     done
-    local median_ms median_kb
-    median_ms=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
-    median_kb=$(printf '%s\n' "${memories[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
-    printf '%-12s first window mapped: median %4d ms (runs: %s)   peak memory: median %6d kB\n' \
-        "$name" "$median_ms" "${times[*]}" "$median_kb"
-    echo "$median_ms $median_kb" > "$work/$name.result"
-}
+done
 
-report minimal Minimal "$work/minimal"
-report sobrimetre Sobrimetre "$program"
-
-read -r min_ms min_kb < "$work/minimal.result"
-read -r sob_ms sob_kb < "$work/sobrimetre.result"
+median() { printf '%s\n' $1 | sort -n | sed -n "$(((runs + 1) / 2))p"; }
+for name in minimal sobrimetre; do
+    printf '%-12s first window mapped: median %4d ms (runs: %s)  peak memory: median %6d kB\n' \
+        "$name" "$(median "${times[$name]}")" "${times[$name]% }" "$(median "${memories[$name]}")"
+done
+min_ms=$(median "${times[minimal]}") sob_ms=$(median "${times[sobrimetre]}")
+min_kb=$(median "${memories[minimal]}") sob_kb=$(median "${memories[sobrimetre]}")
 echo "start time ratio: $(awk "BEGIN {printf \"%.2f\", $sob_ms / $min_ms}") (target at most 1.5)"
-echo "extra memory: $(( (sob_kb - min_kb) / 1024 )) MB (target at most 10 MB)"
+echo "extra memory: $(((sob_kb - min_kb) / 1024)) MB (target at most 10 MB)"
