@@ -60,13 +60,22 @@ wait_until() { # wait_until seconds command...
     done
 }
 
+# A run that cannot set itself up fails as a whole.
+give_up() {
+    echo "$1" >&2
+    [ -n "${2:-}" ] && cat "$2"/* >&2
+    fail "$1"
+    echo "$passed passed, $failed failed"
+    exit 1
+}
+
 # ---------------------------------------------------------------------------------------------
 # The display and the printer
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-wait_until 10 test -s "$work/display" || { echo "Xvfb did not start" >&2; exit 2; }
+wait_until 10 test -s "$work/display" || give_up "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
 wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1
 
@@ -74,8 +83,8 @@ wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1
 # cups-pdf backend runs as root, so the scheduler does too.
 cups=$work/cups
 mkdir -p "$cups"/{spool,tmp,state,cache,log}
-chmod -R 755 "$work"
-chmod 1777 "$cups/tmp"          # the filters, run as user lp, write their files there
+chmod 755 "$work" && chmod -R 755 "$cups"   # the filters run as user lp ...
+chmod 1777 "$cups/tmp"                      # ... and write their files there
 cat >"$cups/cups-files.conf" <<EOF
 ServerRoot $cups
 RequestRoot $cups/spool
@@ -110,10 +119,9 @@ $sudo /usr/sbin/cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" \
 cupsd_pid=$!
 export CUPS_SERVER=$cups/cups.sock
 scheduler_runs() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
-wait_until 10 scheduler_runs || { echo "cupsd did not start" >&2; cat "$cups/log/"* >&2; exit 2; }
+wait_until 10 scheduler_runs || give_up "the CUPS scheduler did not start" "$cups/log"
 lpadmin -p PDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>"$cups/log/lpadmin" &&
-    lpadmin -d PDF 2>>"$cups/log/lpadmin" ||
-    { echo "cannot add the PDF printer" >&2; cat "$cups/log/"* >&2; exit 2; }
+    lpadmin -d PDF 2>>"$cups/log/lpadmin" || give_up "cannot add the PDF printer" "$cups/log"
 
 # Where cups-pdf writes the files of our user: the Out folder of its configuration.
 user=$(id -un)
@@ -361,6 +369,10 @@ has_curve() { [ -n "$(other_window_named Sobrimetre)" ]; }
 wait_until 5 has_curve
 curve=$(other_window_named Sobrimetre)
 check "Ctrl+G opens the curve window" test -n "$curve"
+# 0,43 g/l shown and a delay of 1 hour: the rise ends at 960, 5640 - 2400 * 0.43 twips, pixel
+# 64, 307; the lines leave out their end pixels, so the tip shows one pixel lower.
+looking_at=$curve expect_look "the curve rises to 0,43 g/l one hour after the last drink" \
+    64,308=000000 64,305!000000
 touch "$work/before-printing"
 click_at "$curve" 596 20
 find_printed() {
@@ -400,6 +412,7 @@ check "Ctrl+Q ends the program with the help page open" wait_until 3 program_end
 wait "$program_pid"
 program_pid=""
 
+[ "$failed" = 0 ] || { echo "-- what the program wrote:"; cat "$work/program.log"; }
 echo "e2e run took $(($(date +%s) - started_at)) s; screenshots in $shots"
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]
