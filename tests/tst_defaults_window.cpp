@@ -21,7 +21,11 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <memory>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -112,6 +116,53 @@ QStringList directorySnapshot()
     return snapshot;
 }
 
+// Makes a file read-only while it lives. Permission bits do not stop root, under which the
+// tests run, so root also marks the file immutable, where the file system allows it.
+class ReadOnlyFile
+{
+public:
+    explicit ReadOnlyFile(const QString &path)
+        : m_path(path)
+    {
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (geteuid() == 0)
+            m_immutable = setImmutable(true);
+    }
+    ~ReadOnlyFile()
+    {
+        if (m_immutable)
+            setImmutable(false);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    ReadOnlyFile(const ReadOnlyFile &) = delete;
+    ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
+
+    bool refusesWrites() const
+    {
+        QFile file(m_path);
+        return !file.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
+
+private:
+    bool setImmutable(bool immutable) const
+    {
+        const int descriptor = open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK);
+        if (descriptor < 0)
+            return false;
+        int flags = 0;
+        bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            done = ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        close(descriptor);
+        return done;
+    }
+
+    QString m_path;
+    bool m_immutable = false;
+};
+
 // One step of the user before a command.
 struct Edit
 {
@@ -187,6 +238,7 @@ private Q_SLOTS:
     void startUpWithoutUsableFile();
     void failedSaveWarnsAndKeepsEverything_data();
     void failedSaveWarnsAndKeepsEverything();
+    void readOnlyFileShownAndKept();
     void commandsClearRedVerdict_data();
     void commandsClearRedVerdict();
     void reloadAfterRestoreBringsSavedValuesBack();
@@ -644,6 +696,33 @@ void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything()
     QCOMPARE(directorySnapshot(), directoryBefore);
     QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
     QCOMPARE(QFileInfo::exists(m_folder->path()), folderInPlace);
+}
+
+void TestDefaultsWindow::readOnlyFileShownAndKept()
+{
+    const QByteArray file = savedFile({{1, text("64")}, {2, code(2)}, {8, text("6")}});
+    writeFile(fileName, file);
+    const ReadOnlyFile readOnly(m_folder->filePath(fileName));
+    if (!readOnly.refusesWrites())
+        QSKIP("This file system cannot make a file read-only for this user");
+
+    startWindow();
+    Shown saved;
+    saved.weight = u"64    "_s;
+    saved.woman = true;
+    saved.drinks = padded(factoryDrinks);
+    saved.drinks[3] = u"6     "_s;
+    verifyShown(saved);
+    QCOMPARE(m_boxes->count(), 0);
+
+    apply({typed(u"Poids"_s, u"72"_s)});
+    press(QKeySequence(u"Ctrl+S"_s));
+    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY2(m_boxes->texts().constFirst().startsWith(saveFailure),
+             qPrintable(m_boxes->texts().constFirst()));
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
+    QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{fileName});
 }
 
 void TestDefaultsWindow::commandsClearRedVerdict_data()
