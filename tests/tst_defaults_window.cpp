@@ -381,6 +381,7 @@ void TestDefaultsWindow::verifyBlankResult()
         QVERIFY2(box(name)->text().isEmpty(), qPrintable(name));
     QCOMPARE(window.Délai->text(), u"1"_s);
     QCOMPARE(textColor(window.Délai), QColor(Qt::black));
+    QCOMPARE(window.Etiquette14->text(), u"heure"_s);
     QCOMPARE(window.Alcoolémie->text(), u"0,00"_s);
     QCOMPARE(backgroundColor(window.Alcoolémie), fromBgr(0x80FF80));
     QCOMPARE(textColor(window.Alcoolémie), QColor(Qt::black));
