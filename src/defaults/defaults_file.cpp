@@ -8,7 +8,9 @@
 bool readDefaultsFile(DefaultsRecord &record)
 {
     QFile file(defaultsFileName);
-    if (!file.open(QIODevice::ReadWrite))
+    // Read-write only to create a missing file: a saved file the user may only read still
+    // holds the usual values.
+    if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly))
         return false;
     // Bytes past the 16 records mean nothing, so a huge file is not read whole.
     const QByteArray bytes = file.read(static_cast<qint64>(defaultsFileSize));

@@ -1,0 +1,809 @@
+// The user's usual values through the main window: what Ctrl+S writes to Defaut.dat, what a new
+// window shows from the file it finds, the reload (F2, Initialiser) and restore (Ctrl+R)
+// commands, and what the user sees when the file cannot be written or read.
+#include "mainwindow/sobrimetre.h"
+#include "message_box_watcher.h"
+#include "test_support.h"
+#include "toolkit/appearance.h"
+#include "toolkit/colors.h"
+#include "toolkit/picture.h"
+#include "toolkit/shape.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <memory>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The volume and degree boxes in the order of their records, 5 to 16.
+const QStringList drinkBoxes{u"VOL_K"_s, u"DEG_K"_s, u"VOL_B"_s, u"DEG_B"_s,
+                             u"VOL_A"_s, u"DEG_A"_s, u"VOL_V"_s, u"DEG_V"_s,
+                             u"VOL_D"_s, u"DEG_D"_s, u"VOL_C"_s, u"DEG_C"_s};
+const QStringList countBoxes{u"NB_K"_s, u"NB_B"_s, u"NB_A"_s, u"NB_V"_s, u"NB_D"_s, u"NB_C"_s};
+const QStringList factoryDrinks{u"12"_s, u"12"_s, u"25"_s, u"5"_s,  u"4"_s,  u"44"_s,
+                                u"12"_s, u"11"_s, u"4"_s,  u"40"_s, u"12"_s, u"12"_s};
+const QString fileName = u"Defaut.dat"_s;
+const QString instructions = u"Indiquez d'abord votre poids, puis renseignez les rubriques en "
+                             u"spécifiant votre corpulence (normale ou forte), votre sexe et "
+                             u"votre consommation de boissons alcoolisées. Précisez si vous avez "
+                             u"pris un repas et le nombre d'heures écoulées depuis la dernière "
+                             u"prise d'alcool (1 heure au minimum)."_s;
+const QString saveFailure = u"Les valeurs n'ont pas pu être enregistrées"_s;
+
+// A text field as stored: the 8-bit characters padded with blanks to six.
+QByteArray text(const QByteArray &characters)
+{
+    return characters.leftJustified(6, ' ');
+}
+
+// A 16-bit code, little-endian.
+QByteArray code(char low, char high = 0)
+{
+    QByteArray bytes(2, low);
+    bytes[1] = high;
+    return bytes;
+}
+
+// The leading value of each record, in file order, as a fresh window saves them: no weight, a
+// man of normal build without a meal, the factory volumes and degrees.
+QList<QByteArray> factoryRecords()
+{
+    QList<QByteArray> records{text(""), code(1), code(1), code(0)};
+    for (const QString &value : factoryDrinks)
+        records << text(value.toLatin1());
+    return records;
+}
+
+// The file holding these leading values, one per 128-byte record, zeros after each.
+QByteArray fileOf(const QList<QByteArray> &records)
+{
+    QByteArray bytes;
+    for (const QByteArray &value : records)
+        bytes += value.leftJustified(128, '\0');
+    return bytes;
+}
+
+// Sixteen records: the factory ones, with the given records (numbered from 1) replaced.
+QByteArray savedFile(std::initializer_list<std::pair<int, QByteArray>> changed = {})
+{
+    QList<QByteArray> records = factoryRecords();
+    for (const auto &[number, value] : changed)
+        records[number - 1] = value;
+    return fileOf(records);
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The current directory's entries, with the contents of its files and of the folder Defaut.dat.
+QStringList directorySnapshot()
+{
+    QStringList snapshot;
+    const auto entries = QDir(u"."_s).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                            | QDir::Hidden,
+                                                    QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        snapshot << entry.fileName() << QString::fromLatin1(contentOf(entry.filePath()).toHex());
+        for (const QFileInfo &inner : QDir(entry.filePath()).entryInfoList(QDir::Files))
+            snapshot << inner.fileName() << QString::fromLatin1(contentOf(inner.filePath()));
+    }
+    return snapshot;
+}
+
+// Makes a file read-only while it lives. Permission bits do not stop root, under which the
+// tests run, so root also marks the file immutable, where the file system allows it.
+class ReadOnlyFile
+{
+public:
+    explicit ReadOnlyFile(const QString &path)
+        : m_path(path)
+    {
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (geteuid() == 0)
+            m_immutable = setImmutable(true);
+    }
+    ~ReadOnlyFile()
+    {
+        if (m_immutable)
+            setImmutable(false);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    ReadOnlyFile(const ReadOnlyFile &) = delete;
+    ReadOnlyFile &operator=(const ReadOnlyFile &) = delete;
+
+    bool refusesWrites() const
+    {
+        QFile file(m_path);
+        return !file.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
+
+private:
+    bool setImmutable(bool immutable) const
+    {
+        const int descriptor = open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK);
+        if (descriptor < 0)
+            return false;
+        int flags = 0;
+        bool done = ioctl(descriptor, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            done = ioctl(descriptor, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        close(descriptor);
+        return done;
+    }
+
+    QString m_path;
+    bool m_immutable = false;
+};
+
+// One step of the user before a command.
+struct Edit
+{
+    enum Kind { Type, Paste, Click };
+    Kind kind = Type;
+    QString widget;
+    QString text;
+};
+using Edits = QList<Edit>;
+
+Edit typed(const QString &box, const QString &characters)
+{
+    return {Edit::Type, box, characters};
+}
+// Text a keyboard cannot type (accents, signs) arrives as a paste does.
+Edit pasted(const QString &box, const QString &characters)
+{
+    return {Edit::Paste, box, characters};
+}
+Edit clicked(const QString &button)
+{
+    return {Edit::Click, button, {}};
+}
+
+// What the window shows of the usual values.
+struct Shown
+{
+    QString weight;
+    bool woman = false;
+    bool strongBuild = false;
+    bool meal = false;
+    QStringList drinks = factoryDrinks;
+};
+
+Shown factoryShown()
+{
+    return {};
+}
+
+QStringList padded(const QStringList &texts)
+{
+    QStringList result;
+    for (const QString &value : texts)
+        result << value.leftJustified(6, u' ');
+    return result;
+}
+
+enum class Command { Reload, ReloadButton, Restore };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Shown)
+Q_DECLARE_METATYPE(Command)
+
+class TestDefaultsWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void saveWritesTheFields_data();
+    void saveWritesTheFields();
+    void startUpShowsTheFile_data();
+    void startUpShowsTheFile();
+    void savedWeightCountsAsItsNumber();
+    void savedValuesComeBack_data();
+    void savedValuesComeBack();
+    void startUpWithoutUsableFile_data();
+    void startUpWithoutUsableFile();
+    void failedSaveWarnsAndKeepsEverything_data();
+    void failedSaveWarnsAndKeepsEverything();
+    void readOnlyFileShownAndKept();
+    void commandsClearRedVerdict_data();
+    void commandsClearRedVerdict();
+    void reloadAfterRestoreBringsSavedValuesBack();
+
+private:
+    void startWindow();
+    template<typename T = QWidget>
+    T *widget(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+    QLineEdit *box(const QString &name) const { return widget<QLineEdit>(name); }
+    void apply(const Edits &edits);
+    void press(const QKeySequence &keys);
+    void run(Command command);
+    void verifyRedVerdict();
+    void verifyShown(const Shown &expected);
+    void verifyBlankResult();
+    QStringList widgetSnapshot() const;
+
+    std::unique_ptr<TemporaryWorkingDirectory> m_folder;
+    std::unique_ptr<MessageBoxWatcher> m_boxes;
+    std::unique_ptr<Sobrimetre> m_window;
+};
+
+void TestDefaultsWindow::initTestCase()
+{
+    useFrenchLocale();
+}
+
+// Each test lays out its folder first, then starts its window, which reads Defaut.dat.
+void TestDefaultsWindow::init()
+{
+    m_folder = std::make_unique<TemporaryWorkingDirectory>();
+    m_boxes = std::make_unique<MessageBoxWatcher>();
+}
+
+void TestDefaultsWindow::cleanup()
+{
+    m_window.reset();
+    m_boxes.reset();
+    m_folder.reset();
+}
+
+void TestDefaultsWindow::startWindow()
+{
+    m_window = std::make_unique<Sobrimetre>();
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestDefaultsWindow::apply(const Edits &edits)
+{
+    for (const Edit &edit : edits) {
+        QWidget *target = widget(edit.widget);
+        QVERIFY2(target != nullptr, qPrintable(edit.widget));
+        switch (edit.kind) {
+        case Edit::Type:
+            // Typing replaces the whole text, as after a click into the box.
+            target->setFocus();
+            box(edit.widget)->selectAll();
+            if (edit.text.isEmpty())
+                QTest::keyClick(target, Qt::Key_Delete);
+            else
+                QTest::keyClicks(target, edit.text);
+            break;
+        case Edit::Paste:
+            target->setFocus();
+            box(edit.widget)->setText(edit.text);
+            break;
+        case Edit::Click:
+            QTest::mouseClick(target, Qt::LeftButton);
+            break;
+        }
+    }
+}
+
+// Keys reach the window's menu when it is the active window; a warning just closed leaves no
+// window active here, where a user would come back to the window first.
+void TestDefaultsWindow::press(const QKeySequence &keys)
+{
+    if (QApplication::activeWindow() != m_window.get()) {
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keySequence(focus != nullptr ? focus : m_window.get(), keys);
+}
+
+void TestDefaultsWindow::run(Command command)
+{
+    switch (command) {
+    case Command::Reload:
+        press(QKeySequence(Qt::Key_F2));
+        break;
+    case Command::ReloadButton:
+        QTest::mouseClick(m_window->BtnIni, Qt::LeftButton);
+        break;
+    case Command::Restore:
+        press(QKeySequence(u"Ctrl+R"_s));
+        break;
+    }
+}
+
+// Far over the limit: red light, every alert sign, the stop message in bold.
+void TestDefaultsWindow::verifyRedVerdict()
+{
+    QVERIFY(m_window->FeuRouge->isVisible());
+    QVERIFY(!m_window->FeuVert->isVisible());
+    QVERIFY(m_window->Alerte3->isVisible());
+    QVERIFY(m_window->Note->font().bold());
+    QVERIFY(m_window->Alcoolémie->text() != u"0,00"_s);
+}
+
+void TestDefaultsWindow::verifyShown(const Shown &expected)
+{
+    const Sobrimetre &window = *m_window;
+    QCOMPARE(window.Poids->text(), expected.weight);
+    QCOMPARE(window.OptionF->isChecked(), expected.woman);
+    QCOMPARE(window.OptionH->isChecked(), !expected.woman);
+    QCOMPARE(window.CorpuF->isChecked(), expected.strongBuild);
+    QCOMPARE(window.CorpuN->isChecked(), !expected.strongBuild);
+    QCOMPARE(window.CocheR->checkState(), expected.meal ? Qt::Checked : Qt::Unchecked);
+    QStringList drinks;
+    for (const QString &name : drinkBoxes) {
+        drinks << box(name)->text();
+        QCOMPARE(textColor(box(name)), QColor(Qt::black));
+    }
+    QCOMPARE(drinks, expected.drinks);
+    QCOMPARE(textColor(window.Poids), QColor(Qt::black));
+}
+
+// No glasses, one hour, "0,00" on light green with the green light alone, the bar at rest.
+void TestDefaultsWindow::verifyBlankResult()
+{
+    const Sobrimetre &window = *m_window;
+    QCOMPARE(window.Ready, qint16(1));
+    for (const QString &name : countBoxes)
+        QVERIFY2(box(name)->text().isEmpty(), qPrintable(name));
+    QCOMPARE(window.Délai->text(), u"1"_s);
+    QCOMPARE(textColor(window.Délai), QColor(Qt::black));
+    QCOMPARE(window.Etiquette14->text(), u"heure"_s);
+    QCOMPARE(window.Alcoolémie->text(), u"0,00"_s);
+    QCOMPARE(backgroundColor(window.Alcoolémie), fromBgr(0x80FF80));
+    QCOMPARE(textColor(window.Alcoolémie), QColor(Qt::black));
+    QCOMPARE(window.Attente->text(), u"0"_s);
+    QCOMPARE(window.Etiquette15->text(), u"heure"_s);
+    QVERIFY(!window.FeuVert->isHidden());
+    for (const Picture *hidden :
+         {window.FeuJaune, window.FeuRouge, window.Alerte1, window.Alerte2, window.Alerte3})
+        QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
+    QCOMPARE(window.Colonne->twipsHeight(), 15.0f);
+    QCOMPARE(window.Colonne->top(), 4500.0f);
+    QCOMPARE(window.Note->text(), instructions);
+}
+
+// Everything a user sees change in the window: texts, colours, selections and visibility.
+QStringList TestDefaultsWindow::widgetSnapshot() const
+{
+    QStringList snapshot;
+    for (const QWidget *child : m_window->findChildren<QWidget *>()) {
+        QString state = child->objectName() + u' ' + textColor(child).name() + u' '
+                        + backgroundColor(child).name()
+                        + (child->isHidden() ? u" hidden"_s : u""_s);
+        if (const auto *edit = qobject_cast<const QLineEdit *>(child))
+            state += u' ' + edit->text();
+        else if (const auto *label = qobject_cast<const QLabel *>(child))
+            state += u' ' + label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(child))
+            state += button->isChecked() ? u" checked"_s : u""_s;
+        snapshot << state;
+    }
+    snapshot << QString::number(m_window->Colonne->top())
+             << QString::number(m_window->Colonne->twipsHeight());
+    return snapshot;
+}
+
+void TestDefaultsWindow::saveWritesTheFields_data()
+{
+    QTest::addColumn<QByteArray>("oldFile");
+    QTest::addColumn<Edits>("edits");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray none;
+    QTest::newRow("weight 72 stored as 72 and four blanks")
+            << none << Edits{typed(u"Poids"_s, u"72"_s)} << savedFile({{1, "72    "}});
+    QTest::newRow("woman, strong build, no meal stored as 2, 2, 0")
+            << none
+            << Edits{typed(u"Poids"_s, u"70"_s), clicked(u"OptionF"_s), clicked(u"CorpuF"_s)}
+            << savedFile({{1, text("70")}, {2, code(2)}, {3, code(2)}, {4, code(0)}});
+    QTest::newRow("man, normal build, meal stored as 1, 1, 1")
+            << none << Edits{typed(u"Poids"_s, u"70"_s), clicked(u"CocheR"_s)}
+            << savedFile({{1, text("70")}, {2, code(1)}, {3, code(1)}, {4, code(1)}});
+    QTest::newRow("empty weight stored blank") << none << Edits{} << savedFile();
+    // The window asks for a weight and empties the box; the save then finds it empty.
+    QTest::newRow("weight 0 stored blank")
+            << none << Edits{typed(u"Poids"_s, u"0"_s)} << savedFile();
+    QTest::newRow("negative weight stored blank")
+            << none << Edits{pasted(u"Poids"_s, u"-5"_s)} << savedFile();
+    QTest::newRow("weight followed by a unit kept as typed")
+            << none << Edits{typed(u"Poids"_s, u"72kg"_s)} << savedFile({{1, text("72kg")}});
+    QTest::newRow("seventh character of a volume not taken, six stored whole")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), typed(u"VOL_B"_s, u"1234567"_s)}
+            << savedFile({{1, text("72")}, {7, "123456"}});
+    QTest::newRow("é stored as the byte E9")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), pasted(u"DEG_K"_s, u"é"_s)}
+            << savedFile({{1, text("72")}, {6, text("\xE9")}});
+    QTest::newRow("euro sign stored as the byte 80")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), pasted(u"VOL_C"_s, u"5€"_s)}
+            << savedFile({{1, text("72")}, {15, text("5\x80")}});
+    QTest::newRow("emptied volume stored blank")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), typed(u"VOL_A"_s, u""_s)}
+            << savedFile({{1, text("72")}, {9, text("")}});
+    QTest::newRow("glass counts and delay not stored")
+            << none
+            << Edits{typed(u"Poids"_s, u"72"_s), typed(u"NB_B"_s, u"3"_s),
+                     typed(u"Délai"_s, u"4"_s)}
+            << savedFile({{1, text("72")}});
+
+    // Its codes 0x7878 read as a woman of strong build without a meal, its texts as "xxxxxx".
+    QList<QByteArray> fromOldFile{text("72"), code(2), code(2), code(0)};
+    for (qsizetype i = 0; i < drinkBoxes.size(); ++i)
+        fromOldFile << text("xxxxxx");
+    QTest::newRow("longer old file replaced by exactly 16 records")
+            << QByteArray(3000, 'x') << Edits{typed(u"Poids"_s, u"72"_s)} << fileOf(fromOldFile);
+}
+
+void TestDefaultsWindow::saveWritesTheFields()
+{
+    QFETCH(QByteArray, oldFile);
+    QFETCH(Edits, edits);
+    QFETCH(QByteArray, expected);
+    if (!oldFile.isEmpty())
+        writeFile(fileName, oldFile);
+    startWindow();
+    apply(edits);
+    const QStringList before = widgetSnapshot();
+
+    const int boxesBefore = m_boxes->count();
+    press(QKeySequence(u"Ctrl+S"_s));
+    QCOMPARE(m_boxes->count(), boxesBefore);
+
+    const QByteArray saved = contentOf(m_folder->filePath(fileName));
+    QCOMPARE(saved.size(), qsizetype(2048));
+    QCOMPARE(saved.toHex(' '), expected.toHex(' '));
+    QCOMPARE(widgetSnapshot(), before);
+    QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{fileName});
+}
+
+void TestDefaultsWindow::startUpShowsTheFile_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Shown>("expected");
+
+    QTest::newRow("missing file created empty, factory values shown")
+            << false << QByteArray() << factoryShown();
+    QTest::newRow("0-byte file like a missing one") << true << QByteArray() << factoryShown();
+
+    const QByteArray threeRecords = fileOf({text("80"), code(2), code(2)});
+    Shown firstThree;
+    firstThree.weight = u"80    "_s;
+    firstThree.woman = true;
+    firstThree.strongBuild = true;
+    QTest::newRow("three records, the rest factory") << true << threeRecords << firstThree;
+
+    Shown sexThree;
+    sexThree.woman = true;
+    sexThree.meal = true;
+    sexThree.drinks = padded(factoryDrinks);
+    QTest::newRow("sex code 3 selects woman")
+            << true << savedFile({{2, code(3)}, {4, code(1)}}) << sexThree;
+
+    Shown mealTwo;
+    mealTwo.strongBuild = true;
+    mealTwo.drinks = padded(factoryDrinks);
+    QTest::newRow("meal code 2 leaves the box unchecked, corpulence 0 is strong")
+            << true << savedFile({{3, code(0)}, {4, code(2)}}) << mealTwo;
+
+    Shown zeroText;
+    zeroText.drinks = padded(factoryDrinks);
+    zeroText.drinks[2] = QString();
+    QTest::newRow("record of zero bytes leaves its box empty")
+            << true << savedFile({{7, QByteArray(6, '\0')}}) << zeroText;
+
+    Shown noWeight;
+    noWeight.drinks = padded(factoryDrinks);
+    QTest::newRow("weight 0 leaves Poids empty") << true << savedFile({{1, text("0")}}) << noWeight;
+    QTest::newRow("negative weight leaves Poids empty")
+            << true << savedFile({{1, text("-70")}}) << noWeight;
+
+    Shown accents;
+    accents.weight = u"72kg  "_s;
+    accents.drinks = padded(factoryDrinks);
+    accents.drinks[0] = u"é     "_s;
+    accents.drinks[11] = u"12€   "_s;
+    QTest::newRow("8-bit characters read back as typed")
+            << true << savedFile({{1, text("72kg")}, {5, text("\xE9")}, {16, text("12\x80")}})
+            << accents;
+
+    Shown blankVolume;
+    blankVolume.drinks = padded(factoryDrinks);
+    blankVolume.drinks[4] = u"      "_s;
+    QTest::newRow("saved blank volume stays blank")
+            << true << savedFile({{9, text("")}}) << blankVolume;
+
+    Shown whole;
+    whole.weight = u"64    "_s;
+    whole.drinks = padded(factoryDrinks);
+    QTest::newRow("bytes past the 16 records ignored")
+            << true << savedFile({{1, text("64")}}) + QByteArray(500, 'x') << whole;
+}
+
+void TestDefaultsWindow::startUpShowsTheFile()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(QByteArray, file);
+    QFETCH(Shown, expected);
+    if (fileExists)
+        writeFile(fileName, file);
+
+    startWindow();
+    QCOMPARE(m_boxes->count(), 0);
+    verifyShown(expected);
+    verifyBlankResult();
+    QCOMPARE(textColor(m_window->Note), fromBgr(0x008000));
+    QVERIFY(!m_window->Note->font().bold());
+    // The file is read, never written.
+    QVERIFY(QFileInfo(m_folder->filePath(fileName)).isFile());
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
+}
+
+void TestDefaultsWindow::savedWeightCountsAsItsNumber()
+{
+    writeFile(fileName, fileOf({text("80")}));
+    startWindow();
+    QCOMPARE(m_window->Poids->text(), u"80    "_s);
+
+    apply({typed(u"NB_B"_s, u"2"_s)});
+    QCOMPARE(m_boxes->count(), 0);
+    const QString level = m_window->Alcoolémie->text();
+    QVERIFY(level != u"0,00"_s);
+    apply({typed(u"Poids"_s, u"40"_s)});
+    QVERIFY(m_window->Alcoolémie->text() != level);
+    apply({typed(u"Poids"_s, u"80"_s)});
+    QCOMPARE(m_window->Alcoolémie->text(), level);
+}
+
+void TestDefaultsWindow::savedValuesComeBack_data()
+{
+    QTest::addColumn<bool>("newWindow");
+    QTest::addColumn<Command>("command");
+
+    QTest::newRow("in a new window") << true << Command::Reload;
+    QTest::newRow("after F2") << false << Command::Reload;
+    QTest::newRow("after the Initialiser button") << false << Command::ReloadButton;
+}
+
+void TestDefaultsWindow::savedValuesComeBack()
+{
+    QFETCH(bool, newWindow);
+    QFETCH(Command, command);
+    startWindow();
+    apply({typed(u"Poids"_s, u"72.5"_s), clicked(u"OptionF"_s), clicked(u"CorpuF"_s),
+           clicked(u"CocheR"_s), typed(u"VOL_K"_s, u""_s), typed(u"DEG_K"_s, u"123456"_s),
+           typed(u"VOL_B"_s, u"50"_s), pasted(u"DEG_B"_s, u"8°"_s), typed(u"NB_B"_s, u"3"_s),
+           typed(u"NB_C"_s, u"1"_s), typed(u"Délai"_s, u"4"_s)});
+    QCOMPARE(m_boxes->count(), 0);
+    press(QKeySequence(u"Ctrl+S"_s));
+
+    if (newWindow) {
+        m_window.reset();
+        startWindow();
+    } else {
+        run(command);
+    }
+    Shown expected;
+    expected.weight = u"72.5  "_s;
+    expected.woman = true;
+    expected.strongBuild = true;
+    expected.meal = true;
+    expected.drinks = padded(factoryDrinks);
+    expected.drinks[0] = u"      "_s;
+    expected.drinks[1] = u"123456"_s;
+    expected.drinks[2] = u"50    "_s;
+    expected.drinks[3] = u"8°    "_s;
+    verifyShown(expected);
+    verifyBlankResult();
+    QCOMPARE(m_boxes->count(), 0);
+}
+
+void TestDefaultsWindow::startUpWithoutUsableFile_data()
+{
+    QTest::addColumn<bool>("folderInPlace");
+
+    QTest::newRow("folder named Defaut.dat") << true;
+    QTest::newRow("current directory removed") << false;
+}
+
+void TestDefaultsWindow::startUpWithoutUsableFile()
+{
+    QFETCH(bool, folderInPlace);
+    if (folderInPlace) {
+        QVERIFY(QDir().mkdir(fileName));
+        writeFile(fileName + u"/notes.txt"_s, "kept");
+    } else {
+        QVERIFY(QDir(m_folder->path()).removeRecursively());
+    }
+    const QStringList before = directorySnapshot();
+
+    startWindow();
+    QCOMPARE(m_boxes->count(), 0);
+    verifyShown(factoryShown());
+    verifyBlankResult();
+    QCOMPARE(directorySnapshot(), before);
+    QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
+}
+
+void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything_data()
+{
+    QTest::addColumn<bool>("folderInPlace");
+
+    QTest::newRow("folder named Defaut.dat") << true;
+    QTest::newRow("current directory removed after start-up") << false;
+}
+
+void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything()
+{
+    QFETCH(bool, folderInPlace);
+    if (folderInPlace) {
+        QVERIFY(QDir().mkdir(fileName));
+        writeFile(fileName + u"/notes.txt"_s, "kept");
+    } else {
+        writeFile(fileName, savedFile({{1, text("64")}}));
+    }
+    startWindow();
+    apply({typed(u"Poids"_s, u"72"_s), clicked(u"OptionF"_s), typed(u"VOL_B"_s, u"50"_s),
+           typed(u"NB_B"_s, u"2"_s)});
+    if (!folderInPlace)
+        QVERIFY(QDir(m_folder->path()).removeRecursively());
+    const QStringList widgetsBefore = widgetSnapshot();
+    const QStringList directoryBefore = directorySnapshot();
+    QCOMPARE(m_boxes->count(), 0);
+
+    press(QKeySequence(u"Ctrl+S"_s));
+    QTRY_COMPARE(m_boxes->count(), 1);
+    QCOMPARE(m_boxes->titles(), QStringList{u"Attention !"_s});
+    QCOMPARE(m_boxes->lastIcon(), QMessageBox::Warning);
+    const QString message = m_boxes->texts().constFirst();
+    QVERIFY2(message.startsWith(saveFailure), qPrintable(message));
+    // The system's reason follows.
+    QVERIFY2(message.size() > saveFailure.size() + 3, qPrintable(message));
+    QCOMPARE(widgetSnapshot(), widgetsBefore);
+    QCOMPARE(directorySnapshot(), directoryBefore);
+    QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
+    QCOMPARE(QFileInfo::exists(m_folder->path()), folderInPlace);
+}
+
+void TestDefaultsWindow::readOnlyFileShownAndKept()
+{
+    const QByteArray file = savedFile({{1, text("64")}, {2, code(2)}, {8, text("6")}});
+    writeFile(fileName, file);
+    const ReadOnlyFile readOnly(m_folder->filePath(fileName));
+    if (!readOnly.refusesWrites())
+        QSKIP("This file system cannot make a file read-only for this user");
+
+    startWindow();
+    Shown saved;
+    saved.weight = u"64    "_s;
+    saved.woman = true;
+    saved.drinks = padded(factoryDrinks);
+    saved.drinks[3] = u"6     "_s;
+    verifyShown(saved);
+    QCOMPARE(m_boxes->count(), 0);
+
+    apply({typed(u"Poids"_s, u"72"_s)});
+    press(QKeySequence(u"Ctrl+S"_s));
+    QCOMPARE(m_boxes->count(), 1);
+    QVERIFY2(m_boxes->texts().constFirst().startsWith(saveFailure),
+             qPrintable(m_boxes->texts().constFirst()));
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
+    QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{fileName});
+}
+
+void TestDefaultsWindow::commandsClearRedVerdict_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<Shown>("expected");
+    QTest::addColumn<QColor>("noteColor");
+    QTest::addColumn<bool>("noteBold");
+
+    Shown saved;
+    saved.woman = true;
+    saved.strongBuild = true;
+    saved.meal = true;
+    saved.drinks = padded(factoryDrinks);
+    saved.drinks[2] = u"50    "_s;
+    saved.drinks[3] = u"8     "_s;
+    const QColor green = fromBgr(0x008000);
+    QTest::newRow("F2 reloads the saved values") << Command::Reload << saved << green << false;
+    QTest::newRow("Initialiser button reloads the saved values")
+            << Command::ReloadButton << saved << green << false;
+    QTest::newRow("Ctrl+R restores the factory values, message dark blue and still bold")
+            << Command::Restore << factoryShown() << QColor(0, 0, 192) << true;
+}
+
+void TestDefaultsWindow::commandsClearRedVerdict()
+{
+    QFETCH(Command, command);
+    QFETCH(Shown, expected);
+    QFETCH(QColor, noteColor);
+    QFETCH(bool, noteBold);
+    // Saved without a weight, so that a recompute after the command would ask for one.
+    const QByteArray file = savedFile(
+            {{2, code(2)}, {3, code(2)}, {4, code(1)}, {7, text("50")}, {8, text("8")}});
+    writeFile(fileName, file);
+    startWindow();
+    apply({typed(u"Poids"_s, u"60"_s), clicked(u"OptionH"_s), clicked(u"CocheR"_s),
+           typed(u"VOL_B"_s, u"33"_s), typed(u"NB_K"_s, u"9"_s)});
+    verifyRedVerdict();
+    m_window->VOL_B->setFocus();
+    const double noteSize = m_window->Note->font().pointSizeF();
+    const int boxesBefore = m_boxes->count();
+
+    run(command);
+    QCOMPARE(m_boxes->count(), boxesBefore);
+    verifyShown(expected);
+    verifyBlankResult();
+    QCOMPARE(textColor(m_window->Note), noteColor);
+    QCOMPARE(m_window->Note->font().bold(), noteBold);
+    QCOMPARE(m_window->Note->font().pointSizeF(), noteSize);
+    if (command != Command::Restore)
+        QCOMPARE(QApplication::focusWidget(), m_window->Poids);
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
+
+    // The next edit recomputes and marks again.
+    apply({typed(u"Poids"_s, u"70"_s)});
+    QCOMPARE(textColor(m_window->Poids), fromBgr(0x000080));
+    QCOMPARE(m_boxes->count(), boxesBefore);
+}
+
+void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
+{
+    const QByteArray file = savedFile(
+            {{1, text("64")}, {2, code(2)}, {11, text("15")}, {12, text("13.5")}});
+    writeFile(fileName, file);
+    startWindow();
+    press(QKeySequence(u"Ctrl+R"_s));
+    verifyShown(factoryShown());
+
+    press(QKeySequence(Qt::Key_F2));
+    Shown saved;
+    saved.weight = u"64    "_s;
+    saved.woman = true;
+    saved.drinks = padded(factoryDrinks);
+    saved.drinks[6] = u"15    "_s;
+    saved.drinks[7] = u"13.5  "_s;
+    verifyShown(saved);
+    verifyBlankResult();
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
+    QCOMPARE(m_boxes->count(), 0);
+}
+
+QTEST_MAIN(TestDefaultsWindow)
+#include "tst_defaults_window.moc"
