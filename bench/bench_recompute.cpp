@@ -1,6 +1,6 @@
 // Cost of the main window's recompute, which runs on every keystroke and click: reading every
-// field, the estimate and the whole result display. Each run changes the verdict, so that every
-// result widget really changes.
+// field, the estimate and the whole result display: between two verdicts, so that every result
+// widget really changes, and within one verdict.
 #include "mainwindow/sobrimetre.h"
 
 #include <QApplication>
