@@ -796,6 +796,11 @@ void TestLiveEstimate::drinkButtons_data()
     QTest::newRow("Champagne: 999 cannot grow to four digits")
             << u"Champagne"_s << u"NB_C"_s << u"999"_s << u"999"_s << u"142,71"_s
             << QStringList{fullCountWarning};
+    QTest::newRow("Digestif: a count in exponent notation")
+            << u"Digestif"_s << u"NB_D"_s << u"1E2"_s << u"101"_s << u"14,43"_s << QStringList();
+    QTest::newRow("Vin: 9.9 cannot grow to four characters")
+            << u"Vin"_s << u"NB_V"_s << u"9.9"_s << u"9.9"_s << u"1,41"_s
+            << QStringList{fullCountWarning};
     QTest::newRow("Bière: a negative count goes up by one")
             << u"Bière"_s << u"NB_B"_s << u"-1"_s << u"0"_s << u"0,00"_s << QStringList();
 }
