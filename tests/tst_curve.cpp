@@ -123,6 +123,7 @@ private Q_SLOTS:
     void labels_data();
     void labels();
     void window();
+    void escapeDoesNotClose();
     void flatCurveStaysOnTheAxis();
     void printedArea_data();
     void printedArea();
@@ -345,6 +346,16 @@ void TestCurve::labels()
     QCOMPARE(label->font().family(), QStringLiteral("Arial"));
     QCOMPARE(label->font().pointSizeF(), 8.25);
     QVERIFY(label->font().bold());
+}
+
+void TestCurve::escapeDoesNotClose()
+{
+    Graph graph;
+    graph.show();
+    QTest::keyClick(&graph, Qt::Key_Escape);
+    QVERIFY(graph.isVisible());
+    QVERIFY(graph.close());
+    QVERIFY(!graph.isVisible());
 }
 
 void TestCurve::window()

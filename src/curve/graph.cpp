@@ -8,6 +8,7 @@
 #include "toolkit/picture.h"
 #include "toolkit/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -173,4 +174,13 @@ void Graph::PrintForm(QPrinter &printer)
 
     if (!failure.isEmpty())
         showWarning(this, QStringLiteral("Impression impossible : ") + failure);
+}
+
+void Graph::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

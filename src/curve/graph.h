@@ -24,6 +24,10 @@ public:
     // A failure is told to the user; the window stays as it was.
     void PrintForm(QPrinter &printer);
 
+protected:
+    // Only the window system's close button closes the window: Escape does not.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createWidgets();
     void createLevelLabels();

@@ -99,10 +99,12 @@ void Sobrimetre::showResult(const EstimateResult &result)
     Etiquette15->setText(result.waitDisplay > 1 ? QStringLiteral("heures")
                                                 : QStringLiteral("heure"));
 
-    Colonne->setTwipsHeight(result.level > barCapLevel
+    // The bar grows upwards from its foot: its top and height change in one move.
+    const float barHeight = result.level > barCapLevel
                                     ? barCapHeight
-                                    : static_cast<float>(result.level * barTwipsPerLevel));
-    Colonne->setTop(barBottom - Colonne->twipsHeight());
+                                    : static_cast<float>(result.level * barTwipsPerLevel);
+    Colonne->setTwipsGeometry(Colonne->left(), barBottom - barHeight, Colonne->twipsWidth(),
+                              barHeight);
 
     Alerte1->setVisible(result.level >= 0.3);
     Alerte2->setVisible(result.level >= legalLimit);
@@ -121,8 +123,7 @@ void Sobrimetre::showResult(const EstimateResult &result)
         break;
     }
     const VerdictLook look = lookOf(result.verdict);
-    setBackgroundColor(Alcoolémie, fromBgr(look.levelBackground));
-    setTextColor(Alcoolémie, fromBgr(look.levelText));
+    setColors(Alcoolémie, fromBgr(look.levelText), fromBgr(look.levelBackground));
     setTextColor(Note, fromBgr(look.noteText));
     setBold(Note, look.noteBold);
     if (look.noteSize > 0)

@@ -27,16 +27,38 @@ QColor textColor(const QWidget *widget)
     return widget->palette().color(widget->foregroundRole());
 }
 
-void setTextColor(QWidget *widget, const QColor &color)
+namespace {
+
+constexpr QPalette::ColorRole textRoles[] = {QPalette::WindowText, QPalette::Text,
+                                             QPalette::ButtonText};
+
+bool hasTextColor(const QPalette &palette, const QColor &color)
 {
-    QPalette palette = widget->palette();
-    if (palette.color(QPalette::WindowText) == color && palette.color(QPalette::Text) == color
-        && palette.color(QPalette::ButtonText) == color)
-        return;
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    return palette.color(QPalette::WindowText) == color && palette.color(QPalette::Text) == color
+           && palette.color(QPalette::ButtonText) == color;
+}
+
+void putTextColor(QPalette &palette, const QColor &color)
+{
+    for (const auto role : textRoles) {
         palette.setColor(QPalette::Active, role, color);
         palette.setColor(QPalette::Inactive, role, color);
     }
+}
+
+bool hasBackgroundColor(const QWidget *widget, const QColor &color)
+{
+    return widget->autoFillBackground() && backgroundColor(widget) == color;
+}
+
+} // namespace
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    if (hasTextColor(palette, color))
+        return;
+    putTextColor(palette, color);
     widget->setPalette(palette);
 }
 
@@ -47,10 +69,21 @@ QColor backgroundColor(const QWidget *widget)
 
 void setBackgroundColor(QWidget *widget, const QColor &color)
 {
-    if (widget->autoFillBackground() && backgroundColor(widget) == color)
+    if (hasBackgroundColor(widget, color))
         return;
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setColors(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    if (hasTextColor(palette, text) && hasBackgroundColor(widget, background))
+        return;
+    putTextColor(palette, text);
+    palette.setColor(widget->backgroundRole(), background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -23,5 +23,8 @@ void setTextColor(QWidget *widget, const QColor &color);
 QColor backgroundColor(const QWidget *widget);
 void setBackgroundColor(QWidget *widget, const QColor &color);
 
+// Both colours at once: one palette change instead of two when both change together.
+void setColors(QWidget *widget, const QColor &text, const QColor &background);
+
 void setBold(QWidget *widget, bool bold);
 void setPointSize(QWidget *widget, double points);
