@@ -69,7 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             if (formatLevel(result.level).empty())
                 std::abort();
         }
-    } catch (const ArithmeticOverflow &) {
-    }
+    } catch (const ArithmeticOverflow &) { }
     return 0;
 }
