@@ -57,7 +57,8 @@ void Line::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     QPen pen(m_color, m_lineWidth);
-    pen.setCapStyle(Qt::FlatCap);
+    // Square caps reach the end pixels, so that the curve's two segments meet at its peak.
+    pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
     const QPoint offset = geometry().topLeft();
     const QPoint from(Twips::toPixels(m_x1), Twips::toPixels(m_y1));
