@@ -2,6 +2,7 @@
 // and the reading creates a missing file and never fails visibly.
 #include "defaults/defaults_file.h"
 #include "defaults/format/defaults_format.h"
+#include "file_support.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -25,36 +26,6 @@ enum class Obstacle {
 QByteArray bytesOf(const std::string &bytes)
 {
     return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Everything the current directory holds, with the contents of its files and of the folder
-// Defaut.dat when there is one, so that a test sees any change a failed save made.
-QStringList directorySnapshot()
-{
-    QStringList snapshot;
-    for (const QFileInfo &entry :
-         QDir(".").entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                 QDir::Name)) {
-        snapshot << entry.fileName();
-        if (entry.isFile())
-            snapshot << QString::fromLatin1(contentOf(entry.filePath()).toHex());
-        for (const QFileInfo &inner : QDir(entry.filePath()).entryInfoList(QDir::Files))
-            snapshot << inner.fileName() << QString::fromLatin1(contentOf(inner.filePath()));
-    }
-    return snapshot;
 }
 
 DefaultsRecord someSavedValues()

@@ -1,6 +1,7 @@
 // The user's usual values through the main window: what Ctrl+S writes to Defaut.dat, what a new
 // window shows from the file it finds, the reload (F2, Initialiser) and restore (Ctrl+R)
 // commands, and what the user sees when the file cannot be written or read.
+#include "file_support.h"
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
 #include "test_support.h"
@@ -86,34 +87,6 @@ QByteArray savedFile(std::initializer_list<std::pair<int, QByteArray>> changed =
     for (const auto &[number, value] : changed)
         records[number - 1] = value;
     return fileOf(records);
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// The current directory's entries, with the contents of its files and of the folder Defaut.dat.
-QStringList directorySnapshot()
-{
-    QStringList snapshot;
-    const auto entries = QDir(u"."_s).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                            | QDir::Hidden,
-                                                    QDir::Name);
-    for (const QFileInfo &entry : entries) {
-        snapshot << entry.fileName() << QString::fromLatin1(contentOf(entry.filePath()).toHex());
-        for (const QFileInfo &inner : QDir(entry.filePath()).entryInfoList(QDir::Files))
-            snapshot << inner.fileName() << QString::fromLatin1(contentOf(inner.filePath()));
-    }
-    return snapshot;
 }
 
 // Makes a file read-only while it lives. Permission bits do not stop root, under which the

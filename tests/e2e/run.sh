@@ -202,17 +202,17 @@ expect_look() {
     eval "$(client_origin "${looking_at:-$main}")"
     while :; do
         "$probe" grab "$shot" 2>/dev/null
-        local points=() spec
-        for spec in "$@"; do
-            local xy=${spec%%[=~!]*}
+        local points=() check
+        for check in "$@"; do
+            local xy=${check%%[=~!]*}
             points+=("$((X + ${xy%,*})),$((Y + ${xy#*,}))")
         done
         local seen mismatch="" i=0
         seen=$("$probe" pixels "$shot" "${points[@]}" 2>/dev/null) || seen=""
-        for spec in "$@"; do
+        for check in "$@"; do
             i=$((i + 1))
-            local xy=${spec%%[=~!]*} got
-            local wanted=${spec#"$xy"}
+            local xy=${check%%[=~!]*} got
+            local wanted=${check#"$xy"}
             got=$(sed -n "${i}p" <<<"$seen")
             case $wanted in
                 =*) [ "$got" = "${wanted:1}" ] ;;
