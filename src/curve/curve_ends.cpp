@@ -1,6 +1,7 @@
 #include "curve_ends.h"
 
 #include "engine/arithmetic_overflow.h"
+#include "engine/estimate.h"
 #include "engine/read_number.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 
 namespace {
 
-constexpr double eliminationPerHour = 0.12; // g/l
 constexpr double axisY = 5640;
 constexpr double twipsPerGramPerLitre = 2400;
 constexpr double peakX = 960;
