@@ -36,6 +36,9 @@ cleanup() {
     wait 2>/dev/null
     for pdf in "${printed[@]}"; do $sudo rm -f "$pdf"; done
     [ -n "$pdf_folder_made" ] && $sudo rmdir "$pdf_folder_made" 2>/dev/null
+    # What the program said, kept beside the screenshots for a failed run.
+    [ -f "$work/program.log" ] && cp "$work/program.log" "$shots/program.log"
+    [ -f "$work/xvfb.log" ] && cp "$work/xvfb.log" "$shots/xvfb.log"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -71,9 +74,10 @@ give_up() {
 }
 
 # ---------------------------------------------------------------------------------------------
-# The display and the printer
+# The display and the printer. Xvfb must not reset when its last client leaves: a program
+# started at that moment could not connect.
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 wait_until 10 test -s "$work/display" || give_up "Xvfb did not start"
