@@ -33,11 +33,11 @@ void fillTypicalValues(Sobrimetre &w)
     w.Ready = 1;
 }
 
-// No wine (0.11 g/l, green) or six glasses (1.37 g/l, severe red): the level, its
-// colours, the wait, the lights, the alerts, the bar and the message all change on every run.
-void recomputeBetweenTwoVerdicts(benchmark::State &state)
+// Recomputes with the wine count alternating between two values, set while Ready is 0 so
+// that only the timed Recompute runs the estimate.
+void recomputeAlternating(benchmark::State &state, const QString &first, const QString &second)
 {
-    const QString counts[] = {QStringLiteral("0"), QStringLiteral("6")};
+    const QString counts[] = {first, second};
     int next = 0;
     for (auto _ : state) {
         window->Ready = 0;
@@ -48,22 +48,20 @@ void recomputeBetweenTwoVerdicts(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+// No wine (0.11 g/l, green) or six glasses (1.37 g/l, severe red): the level, its
+// colours, the wait, the lights, the alerts, the bar and the message all change on every run.
+void recomputeBetweenTwoVerdicts(benchmark::State &state)
+{
+    recomputeAlternating(state, QStringLiteral("0"), QStringLiteral("6"));
+}
 BENCHMARK(recomputeBetweenTwoVerdicts);
 
 // Six or seven glasses, both severe: what a keystroke costs that moves the level within one
 // state.
 void recomputeWithinOneVerdict(benchmark::State &state)
 {
-    const QString counts[] = {QStringLiteral("6"), QStringLiteral("7")};
-    int next = 0;
-    for (auto _ : state) {
-        window->Ready = 0;
-        window->NB_V->setText(counts[next]);
-        window->Ready = 1;
-        next = 1 - next;
-        window->Recompute();
-    }
-    state.SetItemsProcessed(state.iterations());
+    recomputeAlternating(state, QStringLiteral("6"), QStringLiteral("7"));
 }
 BENCHMARK(recomputeWithinOneVerdict);
 

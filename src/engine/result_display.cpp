@@ -78,7 +78,7 @@ void Sobrimetre::Recompute()
         result = estimate(inputs);
     } catch (const ArithmeticOverflow &) {
         // Nothing has been written yet: the results shown before stay as they were.
-        showWarning(this, QStringLiteral("Calcul impossible : une valeur saisie est trop grande."));
+        showWarning(this, overflowWarning);
         return;
     }
     showResult(result);

@@ -4,6 +4,7 @@
 
 #include "engine/arithmetic_overflow.h"
 #include "engine/read_number.h"
+#include "mainwindow/texts.h"
 #include "toolkit/message_box.h"
 
 #include <QLineEdit>
@@ -30,7 +31,7 @@ void Sobrimetre::DrinkButton_Click(DrinkCategory category)
     try {
         glasses = readNumber(count->text().toStdString()) + 1;
     } catch (const ArithmeticOverflow &) {
-        showWarning(this, QStringLiteral("Calcul impossible : une valeur saisie est trop grande."));
+        showWarning(this, overflowWarning);
         return;
     }
     const QString text = countText(glasses);

@@ -1,5 +1,6 @@
 // The messages of the main window's Note panel: the instructions shown at rest and below
-// 0.3 g/l, the caution from 0.3 g/l and the stop from the legal limit on.
+// 0.3 g/l, the caution from 0.3 g/l and the stop from the legal limit on; and its warning
+// when a value is too large to compute with.
 #pragma once
 
 #include <QString>
@@ -18,3 +19,7 @@ inline const QString cautionText = QStringLiteral(
 inline const QString stopText = QStringLiteral(
         "STOP ! VOUS N'ÊTES PAS EN ÉTAT DE PRENDRE LE VOLANT. ATTENDEZ ENCORE AU MINIMUM PENDANT "
         "LA DURÉE INDIQUÉE CI-CONTRE.");
+
+// The warning when a value typed in exponent notation is beyond what the estimate can compute.
+inline const QString overflowWarning = QStringLiteral(
+        "Calcul impossible : une valeur saisie est trop grande.");
