@@ -29,6 +29,8 @@ struct EstimateResult;
 class Sobrimetre : public QMainWindow
 {
     Q_OBJECT
+    // Reachable by name, as the widgets are by their object names.
+    Q_PROPERTY(qint16 Ready MEMBER Ready)
 public:
     explicit Sobrimetre(QWidget *parent = nullptr);
 
