@@ -1,6 +1,6 @@
-// Cost of the main window's recompute, which runs on every keystroke and click: reading every
-// field, the estimate and the whole result display: between two verdicts, so that every result
-// widget really changes, and within one verdict.
+// Cost of a keystroke in a glass-count box: its change reaction recomputes, which means reading
+// every field, the estimate and the whole result display (a count is not marked). Measured
+// between two verdicts, so that every result widget really changes, and within one verdict.
 #include "mainwindow/sobrimetre.h"
 
 #include <QApplication>
@@ -8,43 +8,51 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QVariant>
+
+#include <utility>
 
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-Sobrimetre *window = nullptr;
+QLineEdit *wineCount = nullptr;
 
-// Typical values: a man of 72 kg, two hours after a cocktail and some glasses of wine.
-void fillTypicalValues(Sobrimetre &w)
+// The text box called name, found as a test tool finds it.
+QLineEdit *box(const Sobrimetre &window, const QString &name)
 {
-    w.Ready = 0;
-    w.Poids->setText(QStringLiteral("72"));
-    w.VOL_K->setText(QStringLiteral("12"));
-    w.DEG_K->setText(QStringLiteral("12"));
-    w.NB_K->setText(QStringLiteral("1"));
-    w.VOL_B->setText(QStringLiteral("25"));
-    w.DEG_B->setText(QStringLiteral("5"));
-    w.VOL_A->setText(QStringLiteral("4"));
-    w.DEG_A->setText(QStringLiteral("44"));
-    w.VOL_V->setText(QStringLiteral("12"));
-    w.DEG_V->setText(QStringLiteral("11"));
-    w.Délai->setText(QStringLiteral("2"));
-    w.Ready = 1;
+    auto *found = window.findChild<QLineEdit *>(name);
+    if (found == nullptr)
+        qFatal("The main window has no text box named %s", qPrintable(name));
+    return found;
 }
 
-// Recomputes with the wine count alternating between two values, set while Ready is 0 so
-// that only the timed Recompute runs the estimate.
-void recomputeAlternating(benchmark::State &state, const QString &first, const QString &second)
+// Typical values: a man of 72 kg, two hours after a cocktail and some glasses of wine. They are
+// written with Ready at 0, as start-up writes the fields: nothing is computed yet.
+void fillTypicalValues(Sobrimetre &window)
+{
+    window.setProperty("Ready", QVariant::fromValue(qint16(0)));
+    const std::pair<QString, QString> values[] = {{u"Poids"_s, u"72"_s}, {u"VOL_K"_s, u"12"_s},
+                                                  {u"DEG_K"_s, u"12"_s}, {u"NB_K"_s, u"1"_s},
+                                                  {u"VOL_B"_s, u"25"_s}, {u"DEG_B"_s, u"5"_s},
+                                                  {u"VOL_A"_s, u"4"_s},  {u"DEG_A"_s, u"44"_s},
+                                                  {u"VOL_V"_s, u"12"_s}, {u"DEG_V"_s, u"11"_s},
+                                                  {u"Délai"_s, u"2"_s}};
+    for (const auto &[name, text] : values)
+        box(window, name)->setText(text);
+    window.setProperty("Ready", QVariant::fromValue(qint16(1)));
+}
+
+// Sets the wine count, Ready being 1, alternately to two values: each change recomputes.
+void changeCountAlternately(benchmark::State &state, const QString &first, const QString &second)
 {
     const QString counts[] = {first, second};
     int next = 0;
     for (auto _ : state) {
-        window->Ready = 0;
-        window->NB_V->setText(counts[next]);
-        window->Ready = 1;
+        wineCount->setText(counts[next]);
         next = 1 - next;
-        window->Recompute();
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -53,7 +61,7 @@ void recomputeAlternating(benchmark::State &state, const QString &first, const Q
 // colours, the wait, the lights, the alerts, the bar and the message all change on every run.
 void recomputeBetweenTwoVerdicts(benchmark::State &state)
 {
-    recomputeAlternating(state, QStringLiteral("0"), QStringLiteral("6"));
+    changeCountAlternately(state, u"0"_s, u"6"_s);
 }
 BENCHMARK(recomputeBetweenTwoVerdicts);
 
@@ -61,7 +69,7 @@ BENCHMARK(recomputeBetweenTwoVerdicts);
 // state.
 void recomputeWithinOneVerdict(benchmark::State &state)
 {
-    recomputeAlternating(state, QStringLiteral("6"), QStringLiteral("7"));
+    changeCountAlternately(state, u"6"_s, u"7"_s);
 }
 BENCHMARK(recomputeWithinOneVerdict);
 
@@ -79,7 +87,7 @@ int main(int argc, char *argv[])
     fillTypicalValues(mainWindow);
     mainWindow.show();
     QApplication::processEvents();
-    window = &mainWindow;
+    wineCount = box(mainWindow, u"NB_V"_s);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -9,15 +9,18 @@
 #include <QDir>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// Gives the box the focus and writes the text one character after the other over what the box
-// held, so that the box is marked as edited even when it held that text already.
-void type(QLineEdit *box, const QString &text)
+// Gives the text box of that name the focus and writes the text one character after the other
+// over what the box held, so that the box is marked as edited even when it held that text already.
+void type(const QWidget *window, const QString &box, const QString &text)
 {
-    box->setFocus();
+    auto *field = child<QLineEdit>(window, box);
+    field->setFocus();
     for (qsizetype typed = 1; typed <= text.size(); ++typed)
-        box->setText(text.left(typed));
+        field->setText(text.left(typed));
 }
 
 } // namespace
@@ -26,29 +29,29 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     useFrenchLocale();
-    const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."))
-                                   .absolutePath();
+    const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s).absolutePath();
     // Start-up reads and creates Defaut.dat in the current directory.
     const TemporaryWorkingDirectory workingDirectory;
 
     Sobrimetre window;
-    saveScreenshot(&window, folder, QStringLiteral("mainwindow"));
+    saveScreenshot(&window, folder, u"mainwindow"_s);
     QApplication::setActiveWindow(&window);
 
-    type(window.Poids, QStringLiteral("70"));
-    type(window.VOL_V, QStringLiteral("12"));
-    type(window.DEG_V, QStringLiteral("11"));
-    type(window.NB_V, QStringLiteral("1"));
-    saveScreenshot(&window, folder, QStringLiteral("mainwindow_vert"));
+    type(&window, u"Poids"_s, u"70"_s);
+    type(&window, u"VOL_V"_s, u"12"_s);
+    type(&window, u"DEG_V"_s, u"11"_s);
+    type(&window, u"NB_V"_s, u"1"_s);
+    saveScreenshot(&window, folder, u"mainwindow_vert"_s);
 
-    type(window.NB_V, QStringLiteral("3"));
-    window.CocheR->setChecked(true);
-    saveScreenshot(&window, folder, QStringLiteral("mainwindow_jaune"));
+    type(&window, u"NB_V"_s, u"3"_s);
+    auto *meal = child<QCheckBox>(&window, u"CocheR"_s);
+    meal->setChecked(true);
+    saveScreenshot(&window, folder, u"mainwindow_jaune"_s);
 
-    window.CocheR->setChecked(false);
-    saveScreenshot(&window, folder, QStringLiteral("mainwindow_rouge"));
+    meal->setChecked(false);
+    saveScreenshot(&window, folder, u"mainwindow_rouge"_s);
 
-    type(window.NB_V, QStringLiteral("6"));
-    saveScreenshot(&window, folder, QStringLiteral("mainwindow_noir"));
+    type(&window, u"NB_V"_s, u"6"_s);
+    saveScreenshot(&window, folder, u"mainwindow_noir"_s);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "curve/graph.h"
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
+#include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/picture.h"
 #include "windows/apropos.h"
@@ -11,11 +12,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,7 +34,7 @@ void verifyEveryControlIsNamed(QWidget *window)
 {
     QList<QWidget *> controls;
     for (QWidget *child : window->findChildren<QWidget *>()) {
-        if (child->objectName().startsWith(u"qt_")) // Qt's own parts, such as the menu bar's
+        if (child->objectName().startsWith(u"qt_"_s)) // Qt's own parts, such as the menu bar's
             continue;
         if (qobject_cast<Picture *>(child) != nullptr
             || qobject_cast<QAbstractButton *>(child) != nullptr
@@ -39,7 +43,7 @@ void verifyEveryControlIsNamed(QWidget *window)
     }
     QVERIFY(!controls.isEmpty());
     for (QWidget *control : controls) {
-        const QString name = accessibleText(control, QAccessible::Name).remove(QLatin1Char('&'));
+        const QString name = accessibleText(control, QAccessible::Name).remove(u'&');
         QVERIFY2(name.trimmed().size() > 1, qPrintable(control->objectName()));
     }
 }
@@ -85,33 +89,22 @@ void TestAccessibility::namesOfMainWindowWidgets_data()
 {
     QTest::addColumn<QString>("widget");
     QTest::addColumn<QString>("name");
-    QTest::newRow("wine button") << "Vin"
-                                 << "Ajouter un verre de vin";
-    QTest::newRow("beer button") << "Bière"
-                                 << "Ajouter un verre de bière";
-    QTest::newRow("green light") << "FeuVert"
-                                 << "Feu vert";
-    QTest::newRow("red light") << "FeuRouge"
-                               << "Feu rouge";
-    QTest::newRow("level") << "Alcoolémie"
-                           << "Alcoolémie estimée";
-    QTest::newRow("chart") << "GraphImg"
-                           << "Graphique de l'alcoolémie sur 24 heures";
-    QTest::newRow("weight box, by its caption") << "Poids"
-                                                << "Poids en kg";
-    QTest::newRow("a count box") << "NB_V"
-                                 << "Nombre de verres, vins";
-    QTest::newRow("a push button, by its caption") << "BtnQuitter"
-                                                   << "Quitter";
+    QTest::newRow("wine button") << u"Vin"_s << u"Ajouter un verre de vin"_s;
+    QTest::newRow("beer button") << u"Bière"_s << u"Ajouter un verre de bière"_s;
+    QTest::newRow("green light") << u"FeuVert"_s << u"Feu vert"_s;
+    QTest::newRow("red light") << u"FeuRouge"_s << u"Feu rouge"_s;
+    QTest::newRow("level") << u"Alcoolémie"_s << u"Alcoolémie estimée"_s;
+    QTest::newRow("chart") << u"GraphImg"_s << u"Graphique de l'alcoolémie sur 24 heures"_s;
+    QTest::newRow("weight box, by its caption") << u"Poids"_s << u"Poids en kg"_s;
+    QTest::newRow("a count box") << u"NB_V"_s << u"Nombre de verres, vins"_s;
+    QTest::newRow("a push button, by its caption") << u"BtnQuitter"_s << u"Quitter"_s;
 }
 
 void TestAccessibility::namesOfMainWindowWidgets()
 {
     QFETCH(QString, widget);
     QFETCH(QString, name);
-    auto *target = m_window->findChild<QWidget *>(widget);
-    QVERIFY(target != nullptr);
-    QCOMPARE(accessibleText(target, QAccessible::Name).remove(QLatin1Char('&')), name);
+    QCOMPARE(accessibleText(child(m_window.get(), widget), QAccessible::Name).remove(u'&'), name);
 }
 
 void TestAccessibility::everyControlIsNamed()
@@ -121,36 +114,37 @@ void TestAccessibility::everyControlIsNamed()
 
 void TestAccessibility::resultsExposeTheirText()
 {
-    QCOMPARE(accessibleText(m_window->Alcoolémie, QAccessible::Description), u"0,00");
-    QCOMPARE(accessibleText(m_window->Note, QAccessible::Description), m_window->Note->text());
+    auto *level = child<QLabel>(m_window.get(), u"Alcoolémie"_s);
+    auto *note = child<QLabel>(m_window.get(), u"Note"_s);
+    QCOMPARE(accessibleText(level, QAccessible::Description), u"0,00"_s);
+    QCOMPARE(accessibleText(note, QAccessible::Description), note->text());
 
-    m_window->Poids->setText(QStringLiteral("70"));
-    m_window->NB_V->setText(QStringLiteral("3"));
-    QCOMPARE(accessibleText(m_window->Alcoolémie, QAccessible::Name), u"Alcoolémie estimée");
-    QCOMPARE(accessibleText(m_window->Alcoolémie, QAccessible::Description), u"0,65");
-    QCOMPARE(accessibleText(m_window->Attente, QAccessible::Description), u"2");
-    QVERIFY(accessibleText(m_window->Note, QAccessible::Description).startsWith(u"STOP !"));
+    child<QLineEdit>(m_window.get(), u"Poids"_s)->setText(u"70"_s);
+    child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3"_s);
+    QCOMPARE(accessibleText(level, QAccessible::Name), u"Alcoolémie estimée"_s);
+    QCOMPARE(accessibleText(level, QAccessible::Description), u"0,65"_s);
+    QCOMPARE(accessibleText(child(m_window.get(), u"Attente"_s), QAccessible::Description), u"2"_s);
+    QCOMPARE(accessibleText(note, QAccessible::Description), stopText);
 
     {
         const MessageBoxWatcher boxes;
-        m_window->Rétablir->trigger();
+        child<QAction>(m_window.get(), u"Rétablir"_s)->trigger();
     }
-    QCOMPARE(accessibleText(m_window->Alcoolémie, QAccessible::Description), u"0,00");
-    QVERIFY(accessibleText(m_window->Note, QAccessible::Description).startsWith(u"Indiquez"));
+    QCOMPARE(accessibleText(level, QAccessible::Description), u"0,00"_s);
+    QCOMPARE(accessibleText(note, QAccessible::Description), instructionText);
 }
 
 void TestAccessibility::otherWindowsNameTheirPictures()
 {
     Graph graph;
     verifyEveryControlIsNamed(&graph);
-    QCOMPARE(accessibleText(graph.findChild<Picture *>(QStringLiteral("Impression")),
-                            QAccessible::Name),
-             u"Imprimer la courbe");
+    QCOMPARE(accessibleText(child<Picture>(&graph, u"Impression"_s), QAccessible::Name),
+             u"Imprimer la courbe"_s);
 
     Notice1::showPage(m_window.get());
     QVERIFY(Notice1::loaded() != nullptr);
     verifyEveryControlIsNamed(Notice1::loaded());
-    Notice1::loaded()->findChild<QAbstractButton *>(QStringLiteral("PageSuiv"))->click();
+    child<QAbstractButton>(Notice1::loaded(), u"PageSuiv"_s)->click();
     QVERIFY(Notice2::loaded() != nullptr);
     verifyEveryControlIsNamed(Notice2::loaded());
 }

@@ -5,6 +5,7 @@
 #include "curve/printed_area.h"
 #include "curve/show_curve.h"
 #include "message_box_watcher.h"
+#include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
 #include "toolkit/line.h"
@@ -464,7 +465,7 @@ void TestCurve::printerThatCannotStartIsReported()
     graph.PrintForm(printer);
 
     QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.titles(), QStringList{QStringLiteral("Attention !")});
+    QCOMPARE(watcher.titles(), QStringList{warningTitle});
     QVERIFY(watcher.texts().first().startsWith(QStringLiteral("Impression impossible")));
     QCOMPARE(watcher.lastIcon(), QMessageBox::Warning);
     QVERIFY(print->isVisible());
@@ -485,7 +486,7 @@ void TestCurve::missingDefaultPrinterIsReported()
     QTest::mouseClick(print, Qt::LeftButton);
 
     QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.titles().first(), QStringLiteral("Attention !"));
+    QCOMPARE(watcher.titles().first(), warningTitle);
     QCOMPARE(watcher.texts().first(),
              QStringLiteral("Impression impossible : aucune imprimante n'est installée."));
     QVERIFY(print->isVisible());

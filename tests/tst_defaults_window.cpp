@@ -4,6 +4,7 @@
 #include "file_support.h"
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
+#include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
@@ -40,12 +41,6 @@ const QStringList countBoxes{u"NB_K"_s, u"NB_B"_s, u"NB_A"_s, u"NB_V"_s, u"NB_D"
 const QStringList factoryDrinks{u"12"_s, u"12"_s, u"25"_s, u"5"_s,  u"4"_s,  u"44"_s,
                                 u"12"_s, u"11"_s, u"4"_s,  u"40"_s, u"12"_s, u"12"_s};
 const QString fileName = u"Defaut.dat"_s;
-const QString instructions = u"Indiquez d'abord votre poids, puis renseignez les rubriques en "
-                             u"spécifiant votre corpulence (normale ou forte), votre sexe et "
-                             u"votre consommation de boissons alcoolisées. Précisez si vous avez "
-                             u"pris un repas et le nombre d'heures écoulées depuis la dernière "
-                             u"prise d'alcool (1 heure au minimum)."_s;
-const QString saveFailure = u"Les valeurs n'ont pas pu être enregistrées"_s;
 
 // A text field as stored: the 8-bit characters padded with blanks to six.
 QByteArray text(const QByteArray &characters)
@@ -221,9 +216,10 @@ private:
     template<typename T = QWidget>
     T *widget(const QString &name) const
     {
-        return m_window->findChild<T *>(name);
+        return child<T>(m_window.get(), name);
     }
     QLineEdit *box(const QString &name) const { return widget<QLineEdit>(name); }
+    QLabel *label(const QString &name) const { return widget<QLabel>(name); }
     void apply(const Edits &edits);
     void press(const QKeySequence &keys);
     void run(Command command);
@@ -268,7 +264,6 @@ void TestDefaultsWindow::apply(const Edits &edits)
 {
     for (const Edit &edit : edits) {
         QWidget *target = widget(edit.widget);
-        QVERIFY2(target != nullptr, qPrintable(edit.widget));
         switch (edit.kind) {
         case Edit::Type:
             // Typing replaces the whole text, as after a click into the box.
@@ -309,7 +304,7 @@ void TestDefaultsWindow::run(Command command)
         press(QKeySequence(Qt::Key_F2));
         break;
     case Command::ReloadButton:
-        QTest::mouseClick(m_window->BtnIni, Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(u"BtnIni"_s), Qt::LeftButton);
         break;
     case Command::Restore:
         press(QKeySequence(u"Ctrl+R"_s));
@@ -320,53 +315,54 @@ void TestDefaultsWindow::run(Command command)
 // Far over the limit: red light, every alert sign, the stop message in bold.
 void TestDefaultsWindow::verifyRedVerdict()
 {
-    QVERIFY(m_window->FeuRouge->isVisible());
-    QVERIFY(!m_window->FeuVert->isVisible());
-    QVERIFY(m_window->Alerte3->isVisible());
-    QVERIFY(m_window->Note->font().bold());
-    QVERIFY(m_window->Alcoolémie->text() != u"0,00"_s);
+    QVERIFY(widget<Picture>(u"FeuRouge"_s)->isVisible());
+    QVERIFY(!widget<Picture>(u"FeuVert"_s)->isVisible());
+    QVERIFY(widget<Picture>(u"Alerte3"_s)->isVisible());
+    QVERIFY(label(u"Note"_s)->font().bold());
+    QVERIFY(label(u"Alcoolémie"_s)->text() != u"0,00"_s);
 }
 
 void TestDefaultsWindow::verifyShown(const Shown &expected)
 {
-    const Sobrimetre &window = *m_window;
-    QCOMPARE(window.Poids->text(), expected.weight);
-    QCOMPARE(window.OptionF->isChecked(), expected.woman);
-    QCOMPARE(window.OptionH->isChecked(), !expected.woman);
-    QCOMPARE(window.CorpuF->isChecked(), expected.strongBuild);
-    QCOMPARE(window.CorpuN->isChecked(), !expected.strongBuild);
-    QCOMPARE(window.CocheR->checkState(), expected.meal ? Qt::Checked : Qt::Unchecked);
+    QCOMPARE(box(u"Poids"_s)->text(), expected.weight);
+    QCOMPARE(widget<QRadioButton>(u"OptionF"_s)->isChecked(), expected.woman);
+    QCOMPARE(widget<QRadioButton>(u"OptionH"_s)->isChecked(), !expected.woman);
+    QCOMPARE(widget<QRadioButton>(u"CorpuF"_s)->isChecked(), expected.strongBuild);
+    QCOMPARE(widget<QRadioButton>(u"CorpuN"_s)->isChecked(), !expected.strongBuild);
+    QCOMPARE(widget<QCheckBox>(u"CocheR"_s)->checkState(),
+             expected.meal ? Qt::Checked : Qt::Unchecked);
     QStringList drinks;
     for (const QString &name : drinkBoxes) {
         drinks << box(name)->text();
         QCOMPARE(textColor(box(name)), QColor(Qt::black));
     }
     QCOMPARE(drinks, expected.drinks);
-    QCOMPARE(textColor(window.Poids), QColor(Qt::black));
+    QCOMPARE(textColor(box(u"Poids"_s)), QColor(Qt::black));
 }
 
 // No glasses, one hour, "0,00" on light green with the green light alone, the bar at rest.
 void TestDefaultsWindow::verifyBlankResult()
 {
-    const Sobrimetre &window = *m_window;
-    QCOMPARE(window.Ready, qint16(1));
+    QCOMPARE(readyOf(m_window.get()), qint16(1));
     for (const QString &name : countBoxes)
         QVERIFY2(box(name)->text().isEmpty(), qPrintable(name));
-    QCOMPARE(window.Délai->text(), u"1"_s);
-    QCOMPARE(textColor(window.Délai), QColor(Qt::black));
-    QCOMPARE(window.Etiquette14->text(), u"heure"_s);
-    QCOMPARE(window.Alcoolémie->text(), u"0,00"_s);
-    QCOMPARE(backgroundColor(window.Alcoolémie), fromBgr(0x80FF80));
-    QCOMPARE(textColor(window.Alcoolémie), QColor(Qt::black));
-    QCOMPARE(window.Attente->text(), u"0"_s);
-    QCOMPARE(window.Etiquette15->text(), u"heure"_s);
-    QVERIFY(!window.FeuVert->isHidden());
-    for (const Picture *hidden :
-         {window.FeuJaune, window.FeuRouge, window.Alerte1, window.Alerte2, window.Alerte3})
-        QVERIFY2(hidden->isHidden(), qPrintable(hidden->objectName()));
-    QCOMPARE(window.Colonne->twipsHeight(), 15.0f);
-    QCOMPARE(window.Colonne->top(), 4500.0f);
-    QCOMPARE(window.Note->text(), instructions);
+    QCOMPARE(box(u"Délai"_s)->text(), u"1"_s);
+    QCOMPARE(textColor(box(u"Délai"_s)), QColor(Qt::black));
+    QCOMPARE(label(u"Etiquette14"_s)->text(), u"heure"_s);
+    const QLabel *level = label(u"Alcoolémie"_s);
+    QCOMPARE(level->text(), u"0,00"_s);
+    QCOMPARE(backgroundColor(level), fromBgr(0x80FF80));
+    QCOMPARE(textColor(level), QColor(Qt::black));
+    QCOMPARE(label(u"Attente"_s)->text(), u"0"_s);
+    QCOMPARE(label(u"Etiquette15"_s)->text(), u"heure"_s);
+    QVERIFY(!widget<Picture>(u"FeuVert"_s)->isHidden());
+    for (const QString &name :
+         {u"FeuJaune"_s, u"FeuRouge"_s, u"Alerte1"_s, u"Alerte2"_s, u"Alerte3"_s})
+        QVERIFY2(widget<Picture>(name)->isHidden(), qPrintable(name));
+    const Shape *bar = widget<Shape>(u"Colonne"_s);
+    QCOMPARE(bar->twipsHeight(), 15.0f);
+    QCOMPARE(bar->top(), 4500.0f);
+    QCOMPARE(label(u"Note"_s)->text(), instructionText);
 }
 
 // Everything a user sees change in the window: texts, colours, selections and visibility.
@@ -385,8 +381,8 @@ QStringList TestDefaultsWindow::widgetSnapshot() const
             state += button->isChecked() ? u" checked"_s : u""_s;
         snapshot << state;
     }
-    snapshot << QString::number(m_window->Colonne->top())
-             << QString::number(m_window->Colonne->twipsHeight());
+    const Shape *bar = widget<Shape>(u"Colonne"_s);
+    snapshot << QString::number(bar->top()) << QString::number(bar->twipsHeight());
     return snapshot;
 }
 
@@ -539,8 +535,8 @@ void TestDefaultsWindow::startUpShowsTheFile()
     QCOMPARE(m_boxes->count(), 0);
     verifyShown(expected);
     verifyBlankResult();
-    QCOMPARE(textColor(m_window->Note), fromBgr(0x008000));
-    QVERIFY(!m_window->Note->font().bold());
+    QCOMPARE(textColor(label(u"Note"_s)), fromBgr(0x008000));
+    QVERIFY(!label(u"Note"_s)->font().bold());
     // The file is read, never written.
     QVERIFY(QFileInfo(m_folder->filePath(fileName)).isFile());
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
@@ -550,16 +546,16 @@ void TestDefaultsWindow::savedWeightCountsAsItsNumber()
 {
     writeFile(fileName, fileOf({text("80")}));
     startWindow();
-    QCOMPARE(m_window->Poids->text(), u"80    "_s);
+    QCOMPARE(box(u"Poids"_s)->text(), u"80    "_s);
 
     apply({typed(u"NB_B"_s, u"2"_s)});
     QCOMPARE(m_boxes->count(), 0);
-    const QString level = m_window->Alcoolémie->text();
+    const QString level = label(u"Alcoolémie"_s)->text();
     QVERIFY(level != u"0,00"_s);
     apply({typed(u"Poids"_s, u"40"_s)});
-    QVERIFY(m_window->Alcoolémie->text() != level);
+    QVERIFY(label(u"Alcoolémie"_s)->text() != level);
     apply({typed(u"Poids"_s, u"80"_s)});
-    QCOMPARE(m_window->Alcoolémie->text(), level);
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
 }
 
 void TestDefaultsWindow::savedValuesComeBack_data()
@@ -660,12 +656,12 @@ void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything()
 
     press(QKeySequence(u"Ctrl+S"_s));
     QTRY_COMPARE(m_boxes->count(), 1);
-    QCOMPARE(m_boxes->titles(), QStringList{u"Attention !"_s});
+    QCOMPARE(m_boxes->titles(), QStringList{warningTitle});
     QCOMPARE(m_boxes->lastIcon(), QMessageBox::Warning);
     const QString message = m_boxes->texts().constFirst();
-    QVERIFY2(message.startsWith(saveFailure), qPrintable(message));
+    QVERIFY2(message.startsWith(saveFailureText), qPrintable(message));
     // The system's reason follows.
-    QVERIFY2(message.size() > saveFailure.size() + 3, qPrintable(message));
+    QVERIFY2(message.size() > saveFailureText.size() + 3, qPrintable(message));
     QCOMPARE(widgetSnapshot(), widgetsBefore);
     QCOMPARE(directorySnapshot(), directoryBefore);
     QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
@@ -692,7 +688,7 @@ void TestDefaultsWindow::readOnlyFileShownAndKept()
     apply({typed(u"Poids"_s, u"72"_s)});
     press(QKeySequence(u"Ctrl+S"_s));
     QCOMPARE(m_boxes->count(), 1);
-    QVERIFY2(m_boxes->texts().constFirst().startsWith(saveFailure),
+    QVERIFY2(m_boxes->texts().constFirst().startsWith(saveFailureText),
              qPrintable(m_boxes->texts().constFirst()));
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
     QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -735,24 +731,24 @@ void TestDefaultsWindow::commandsClearRedVerdict()
     apply({typed(u"Poids"_s, u"60"_s), clicked(u"OptionH"_s), clicked(u"CocheR"_s),
            typed(u"VOL_B"_s, u"33"_s), typed(u"NB_K"_s, u"9"_s)});
     verifyRedVerdict();
-    m_window->VOL_B->setFocus();
-    const double noteSize = m_window->Note->font().pointSizeF();
+    box(u"VOL_B"_s)->setFocus();
+    const double noteSize = label(u"Note"_s)->font().pointSizeF();
     const int boxesBefore = m_boxes->count();
 
     run(command);
     QCOMPARE(m_boxes->count(), boxesBefore);
     verifyShown(expected);
     verifyBlankResult();
-    QCOMPARE(textColor(m_window->Note), noteColor);
-    QCOMPARE(m_window->Note->font().bold(), noteBold);
-    QCOMPARE(m_window->Note->font().pointSizeF(), noteSize);
+    QCOMPARE(textColor(label(u"Note"_s)), noteColor);
+    QCOMPARE(label(u"Note"_s)->font().bold(), noteBold);
+    QCOMPARE(label(u"Note"_s)->font().pointSizeF(), noteSize);
     if (command != Command::Restore)
-        QCOMPARE(QApplication::focusWidget(), m_window->Poids);
+        QCOMPARE(QApplication::focusWidget(), box(u"Poids"_s));
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
 
     // The next edit recomputes and marks again.
     apply({typed(u"Poids"_s, u"70"_s)});
-    QCOMPARE(textColor(m_window->Poids), fromBgr(0x000080));
+    QCOMPARE(textColor(box(u"Poids"_s)), fromBgr(0x000080));
     QCOMPARE(m_boxes->count(), boxesBefore);
 }
 

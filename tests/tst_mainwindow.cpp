@@ -2,6 +2,7 @@
 // the items that overlap, the tab order, the access keys, the menus and the tooltips.
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
+#include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
 #include "toolkit/line.h"
@@ -11,13 +12,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,7 +51,7 @@ struct Expected
     Expected(const char *kind_, const QString &frame_, const QRectF &twips_, const QString &text_,
              const Font &font_ = {}, const QColor &textColor_ = {}, const QColor &background_ = {},
              bool visible_ = true, int maxLength_ = 0)
-        : kind(QString::fromLatin1(kind_))
+        : kind(kind_)
         , frame(frame_)
         , twips(twips_)
         , text(text_)
@@ -63,7 +62,7 @@ struct Expected
         , maxLength(maxLength_)
     { }
 
-    QString kind;
+    const char *kind = nullptr; // the class the widget is, or inherits
     QString frame; // empty: directly on the window's client area
     QRectF twips;
     QString text; // caption, text, title, or the picture's file
@@ -164,7 +163,7 @@ private:
     template<typename T = QWidget>
     T *widget(const QString &name) const
     {
-        return m_window->findChild<T *>(name);
+        return child<T>(m_window.get(), name);
     }
 
     TemporaryWorkingDirectory m_folder;
@@ -282,12 +281,8 @@ void TestMainWindow::widgets_data()
     row(u"Délai"_s, {"QLineEdit", {}, {5280, 4035, 495, 435}, u"1"_s, arialHuge, systemColor,
                      transparent, true, 2});
     row(u"Etiquette14"_s, {"QLabel", {}, {5880, 4080, 855, 255}, u"heure"_s, arialLargeBold});
-    row(u"Note"_s, {"QLabel", {}, {240, 4680, 5055, 1050},
-                    u"Indiquez d'abord votre poids, puis renseignez les rubriques en spécifiant "
-                    u"votre corpulence (normale ou forte), votre sexe et votre consommation de "
-                    u"boissons alcoolisées. Précisez si vous avez pris un repas et le nombre "
-                    u"d'heures écoulées depuis la dernière prise d'alcool (1 heure au minimum)."_s,
-                    arialRegular, darkGreen, lightYellow});
+    row(u"Note"_s, {"QLabel", {}, {240, 4680, 5055, 1050}, instructionText, arialRegular,
+                    darkGreen, lightYellow});
     row(u"GraphImg"_s, {"Picture", {}, {6840, 4080, 375, 375}, picture(u"graphique"_s)});
     row(u"BtnIni"_s, {"QPushButton", {}, {7680, 4920, 1215, 375}, u"&Initialiser"_s,
                       arialButton});
@@ -330,8 +325,7 @@ void TestMainWindow::widgets()
     QFETCH(Expected, expected);
     const QString name = QString::fromUtf8(QTest::currentDataTag());
     const QWidget *w = widget(name);
-    QVERIFY2(w != nullptr, qPrintable(name));
-    QVERIFY2(w->inherits(expected.kind.toLatin1().constData()), w->metaObject()->className());
+    QVERIFY2(w->inherits(expected.kind), w->metaObject()->className());
 
     const QWidget *parent = expected.frame.isEmpty() ? m_window->centralWidget()
                                                      : widget(expected.frame);
@@ -388,7 +382,6 @@ void TestMainWindow::shapes()
     QFETCH(int, borderWidth);
 
     const auto *shape = widget<Shape>(name);
-    QVERIFY(shape != nullptr);
     QCOMPARE(shape->parentWidget(), m_window->centralWidget());
     // Read back exactly as set, with no pixel rounding.
     QCOMPARE(shape->left(), float(twips.left()));
@@ -433,7 +426,6 @@ void TestMainWindow::ticks()
     QFETCH(int, width);
 
     const auto *tick = widget<Line>(u"Ligne"_s + QString::number(number));
-    QVERIFY(tick != nullptr);
     QCOMPARE(tick->parentWidget(), m_window->centralWidget());
     const float y = float(4560 - 240 * number);
     QCOMPARE(tick->x1(), 7620.0f);
@@ -483,7 +475,6 @@ void TestMainWindow::drawingOrder()
 
     const QWidget *below = widget(lower);
     const QWidget *above = widget(upper);
-    QVERIFY(below != nullptr && above != nullptr);
     QCOMPARE(below->parentWidget(), above->parentWidget());
     // Siblings are painted in the order of their parent's list of children.
     const QObjectList &siblings = below->parentWidget()->children();
@@ -493,7 +484,7 @@ void TestMainWindow::drawingOrder()
 void TestMainWindow::levelBarPassesBetweenLightsAndTicks()
 {
     // The bar grown to the top of the scale, as a high level leaves it.
-    m_window->Colonne->setTwipsGeometry(7650, 270, 1280, 4230);
+    widget<Shape>(u"Colonne"_s)->setTwipsGeometry(7650, 270, 1280, 4230);
     const QImage image = m_window->centralWidget()->grab().toImage();
     const auto pixelAt = [&image](int xTwips, int yTwips) {
         return image.pixelColor(xTwips / 15, yTwips / 15);
@@ -504,11 +495,11 @@ void TestMainWindow::levelBarPassesBetweenLightsAndTicks()
     QCOMPARE(pixelAt(7800, 4560 - 240 * 5), QColor(255, 0, 0)); // the 0,50 tick
     QCOMPARE(pixelAt(7800, 4560 - 240 * 8), QColor(Qt::black)); // the 0,80 tick
 
-    m_window->FeuRouge->show();
+    widget(u"FeuRouge"_s)->show();
     QVERIFY(m_window->centralWidget()->grab().toImage().pixelColor(8310 / 15, 720 / 15)
             != barGreen);
-    m_window->FeuRouge->hide();
-    m_window->FeuJaune->show();
+    widget(u"FeuRouge"_s)->hide();
+    widget(u"FeuJaune"_s)->show();
     QCOMPARE(m_window->centralWidget()->grab().toImage().pixelColor(8310 / 15, 720 / 15), barGreen);
 }
 
@@ -590,7 +581,7 @@ void TestMainWindow::accessKeys()
     // Start away from the target, so that the key must move the focus.
     widget(target == u"Poids"_s ? u"DEG_C"_s : u"Poids"_s)->setFocus();
     const QWidget *before = QApplication::focusWidget();
-    auto *button = widget<QAbstractButton>(target);
+    auto *button = qobject_cast<QAbstractButton *>(widget(target));
     std::unique_ptr<QSignalSpy> clicked;
     if (button != nullptr)
         clicked = std::make_unique<QSignalSpy>(button, &QAbstractButton::clicked);
@@ -636,8 +627,7 @@ void TestMainWindow::menus()
     QFETCH(QList<QKeySequence>, shortcuts);
 
     const auto *bar = m_window->menuBar();
-    const auto *found = bar->findChild<QMenu *>(menu);
-    QVERIFY(found != nullptr);
+    const auto *found = child<QMenu>(bar, menu);
     QVERIFY(bar->actions().contains(found->menuAction()));
     QCOMPARE(found->title(), title);
     const QList<QAction *> actions = found->actions();
@@ -667,7 +657,7 @@ void TestMainWindow::shortcutsRunTheirItems()
     QFETCH(QKeySequence, keys);
 
     showActive();
-    QSignalSpy triggered(m_window->findChild<QAction *>(item), &QAction::triggered);
+    QSignalSpy triggered(widget<QAction>(item), &QAction::triggered);
     // Typed while the user is in a field.
     QTest::keySequence(widget(u"VOL_B"_s), keys);
     QCOMPARE(triggered.count(), 1);
@@ -769,7 +759,7 @@ void TestMainWindow::arrowsMoveWithinOneGroup()
 
     // With a weight, the new selection recomputes without asking for one (which would take
     // the focus to Poids).
-    m_window->Poids->setText(u"70"_s);
+    widget<QLineEdit>(u"Poids"_s)->setText(u"70"_s);
     showActive();
     widget(from)->setFocus();
     QTest::keyClick(widget(from), key);
@@ -785,15 +775,19 @@ void TestMainWindow::arrowsMoveWithinOneGroup()
 void TestMainWindow::windowAtCreation()
 {
     Sobrimetre &window = *m_window;
-    QCOMPARE(window.Ready, qint16(1));
+    QCOMPARE(readyOf(&window), qint16(1));
     QCOMPARE(window.objectName(), u"Sobrimetre"_s);
     QCOMPARE(window.windowTitle(), u"Sobrimetre"_s);
     QVERIFY(!window.windowIcon().isNull());
-    QVERIFY(window.OptionH->isChecked() && !window.OptionF->isChecked());
-    QVERIFY(window.CorpuN->isChecked() && !window.CorpuF->isChecked());
-    QVERIFY(!window.CocheR->isChecked());
-    QCOMPARE(window.Colonne->top(), 4500.0f);
-    QCOMPARE(window.Colonne->twipsHeight(), 15.0f);
+    const auto checked = [this](const QString &name) {
+        return widget<QAbstractButton>(name)->isChecked();
+    };
+    QVERIFY(checked(u"OptionH"_s) && !checked(u"OptionF"_s));
+    QVERIFY(checked(u"CorpuN"_s) && !checked(u"CorpuF"_s));
+    QVERIFY(!checked(u"CocheR"_s));
+    const auto *bar = widget<Shape>(u"Colonne"_s);
+    QCOMPARE(bar->top(), 4500.0f);
+    QCOMPARE(bar->twipsHeight(), 15.0f);
 
     // The widgets' default font, for those that set none.
     QCOMPARE(window.centralWidget()->font().family(), u"Arial"_s);
