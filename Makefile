@@ -1,8 +1,9 @@
 # Set-up, build and checks of Sobrimetre. `make run` and `make test` install what is missing first.
 
-BUILD      ?= build
-BUILD_SAN  ?= build-sanitize
-BUILD_FUZZ ?= build-fuzz
+# The folders of the presets in CMakePresets.json.
+BUILD      := build
+BUILD_SAN  := build-sanitize
+BUILD_FUZZ := build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
@@ -38,19 +39,19 @@ deps-e2e:
 	$(call install-missing,$(E2E_PACKAGES))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset default > /dev/null
+	cmake --build --preset default -j $(JOBS)
 
 run: build
 	cd $(BUILD) && ./src/app/sobrimetre
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 test-sanitize: deps
-	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DSOBRIMETRE_SANITIZE=ON
-	cmake --build $(BUILD_SAN) -j $(JOBS)
-	cd $(BUILD_SAN) && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cmake --preset sanitize > /dev/null
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
 
 # Drives the program on a virtual X display and a PDF printer as a person would.
 e2e: build deps-e2e
@@ -64,9 +65,8 @@ bench-start: build deps-e2e
 	bash bench/start_time.sh $(BUILD)/src/app/sobrimetre
 
 fuzz: deps
-	cmake -S . -B $(BUILD_FUZZ) -DSOBRIMETRE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	cmake --preset fuzz > /dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
 	    echo "== $$f ($(FUZZ_SECONDS) s)"; \
 	    mkdir -p $(BUILD_FUZZ)/corpus/$$(basename $$f); \

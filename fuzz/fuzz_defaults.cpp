@@ -2,10 +2,10 @@
 // is the same record with its texts blank-padded to six characters. Read as texts typed into
 // the boxes, the same bytes are always saved as exactly 16 records, and every text the code page
 // can hold and that holds no zero character comes back as typed, padded or cut to six.
-#include "defaults/format/defaults_format.h"
-#include "defaults/format/utf8.h"
-#include "defaults/format/weight_field.h"
-#include "defaults/format/windows_1252.h"
+#include "defaults/defaults_format.h"
+#include "defaults/utf8.h"
+#include "defaults/weight_field.h"
+#include "defaults/windows_1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,9 +25,9 @@ void mustHold(bool condition)
 std::vector<std::string> textsOf(const DefaultsRecord &record)
 {
     std::vector<std::string> texts{record.weight};
-    for (const DrinkCategory category : onScreenOrder) {
-        texts.push_back(record[category].volume);
-        texts.push_back(record[category].degree);
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        texts.push_back(record[drink.category].volume);
+        texts.push_back(record[drink.category].degree);
     }
     return texts;
 }
@@ -71,9 +71,9 @@ DefaultsRecord typedRecord(std::string_view data)
     DefaultsRecord record;
     record.weight = weightField(texts[0]);
     std::size_t next = 1;
-    for (const DrinkCategory category : onScreenOrder) {
-        record[category].volume = texts[next++];
-        record[category].degree = texts[next++];
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        record[drink.category].volume = texts[next++];
+        record[drink.category].degree = texts[next++];
     }
     return record;
 }

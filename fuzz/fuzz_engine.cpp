@@ -3,6 +3,7 @@
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
+#include "engine/result_display.h"
 
 #include <cmath>
 #include <cstdint>
@@ -60,15 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         inputs.intake[i] = {numbers[5 + i], numbers[11 + i / 2], numbers[14 + i]};
     try {
         const EstimateResult result = estimate(inputs);
-        if (result.status == EstimateStatus::Ok) {
-            mustBeFinite(result.level);
-            mustBeFinite(result.waitHours);
-            mustBeFinite(result.waitDisplay);
-            if (result.level < 0 || classify(result.level) != result.verdict)
-                std::abort();
-            if (formatLevel(result.level).empty())
-                std::abort();
-        }
+        mustBeFinite(result.level);
+        mustBeFinite(result.waitHours);
+        mustBeFinite(result.waitDisplay);
+        if (result.level < 0 || classify(result.level) != result.verdict)
+            std::abort();
+        if (presentResult(result).level.empty())
+            std::abort();
     } catch (const ArithmeticOverflow &) { }
     return 0;
 }

@@ -1,34 +1,35 @@
-// Pictures of the curve window for a few levels and delays, as the main window would open it.
-#include "curve/curve_ends.h"
+// Pictures of the curve window for a few peaks, as the main window would open it: the peak one
+// hour after the last drink, and the fall at 0.12 g/l per hour.
 #include "curve/graph.h"
 #include "screenshot_support.h"
 #include "test_support.h"
 
 #include <QApplication>
-#include <QLocale>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     useFrenchLocale();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
 
     struct Curve
     {
-        const char *name;
-        double delayHours;
-        const char *level;
+        const char16_t *name;
+        double peak;
     };
+    // 1,40 shown three hours after the last drink peaked at 1,64.
     const Curve curves[] = {
-            {"curve_000", 1, "0,00"},
-            {"curve_065", 1, "0,65"},
-            {"curve_140_delai3", 3, "1,40"},
-            {"curve_250", 1, "2,50"},
+            {u"curve_000", 0},
+            {u"curve_065", 0.65},
+            {u"curve_140_delai3", 1.64},
+            {u"curve_250", 2.5},
     };
     for (const Curve &curve : curves) {
         Graph graph;
-        graph.applyCurve(curveEnds(curve.delayHours, QLocale().toDouble(curve.level)));
-        saveScreenshot(&graph, folder, QString::fromLatin1(curve.name));
+        graph.drawCurve(curve.peak, curve.peak / 0.12);
+        saveScreenshot(&graph, folder, QString::fromUtf16(curve.name));
     }
     return 0;
 }

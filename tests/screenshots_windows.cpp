@@ -20,9 +20,9 @@ int main(int argc, char *argv[])
     APropos about(nullptr);
     saveScreenshot(&about, folder, QStringLiteral("apropos"));
 
-    Notice1::showPage(nullptr);
-    saveScreenshot(Notice1::loaded(), folder, QStringLiteral("notice1"));
-    Notice1::loaded()->findChild<QPushButton *>(QStringLiteral("PageSuiv"))->click();
-    saveScreenshot(Notice2::loaded(), folder, QStringLiteral("notice2"));
+    HelpPage::showPage<Notice1>(nullptr);
+    saveScreenshot(HelpPage::loaded<Notice1>(), folder, QStringLiteral("notice1"));
+    HelpPage::loaded<Notice1>()->findChild<QPushButton *>(QStringLiteral("PageSuiv"))->click();
+    saveScreenshot(HelpPage::loaded<Notice2>(), folder, QStringLiteral("notice2"));
     return 0;
 }

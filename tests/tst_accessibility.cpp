@@ -141,12 +141,12 @@ void TestAccessibility::otherWindowsNameTheirPictures()
     QCOMPARE(accessibleText(child<Picture>(&graph, u"Impression"_s), QAccessible::Name),
              u"Imprimer la courbe"_s);
 
-    Notice1::showPage(m_window.get());
-    QVERIFY(Notice1::loaded() != nullptr);
-    verifyEveryControlIsNamed(Notice1::loaded());
-    child<QAbstractButton>(Notice1::loaded(), u"PageSuiv"_s)->click();
-    QVERIFY(Notice2::loaded() != nullptr);
-    verifyEveryControlIsNamed(Notice2::loaded());
+    HelpPage::showPage<Notice1>(m_window.get());
+    QVERIFY(HelpPage::loaded<Notice1>() != nullptr);
+    verifyEveryControlIsNamed(HelpPage::loaded<Notice1>());
+    child<QAbstractButton>(HelpPage::loaded<Notice1>(), u"PageSuiv"_s)->click();
+    QVERIFY(HelpPage::loaded<Notice2>() != nullptr);
+    verifyEveryControlIsNamed(HelpPage::loaded<Notice2>());
 }
 
 QTEST_MAIN(TestAccessibility)

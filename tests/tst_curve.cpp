@@ -1,9 +1,7 @@
 // The curve window: its fixed layout, the two segments it draws from the main window's delay
 // and level, its life from opening to closing, and its printing.
-#include "curve/curve_ends.h"
 #include "curve/graph.h"
 #include "curve/printed_area.h"
-#include "curve/show_curve.h"
 #include "message_box_watcher.h"
 #include "program_texts.h"
 #include "test_support.h"
@@ -19,6 +17,8 @@
 
 #include <limits>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,24 +42,21 @@ Segment segmentOf(const Graph *graph, const char *name)
     return {line->x1(), line->y1(), line->x2(), line->y2()};
 }
 
-// Opens the window as the main window does, reads it while it is shown, then closes it as the
-// user would. `whileShown` runs on the open window before it is read.
-std::optional<SeenWindow> openCurve(QWidget *owner, const QString &delay, const QString &level,
-                                    const std::function<void()> &whileShown = {})
+// Opens the window as the main window does, for the curve of a peak, reads it while it is
+// shown, then closes it as the user would.
+std::optional<SeenWindow> openCurve(QWidget *owner, double peak)
 {
     std::optional<SeenWindow> seen;
     QTimer::singleShot(0, owner, [&] {
         auto *graph = owner->findChild<Graph *>();
         if (graph == nullptr)
             return;
-        if (whileShown)
-            whileShown();
         seen = SeenWindow{segmentOf(graph, "LigneCr"), segmentOf(graph, "LigneDc"),
                           graph->isVisible() && QApplication::activeModalWidget() == graph,
                           static_cast<int>(owner->findChildren<Graph *>().size())};
         graph->close();
     });
-    ShowCurve(owner, delay, level);
+    Graph::ShowCurve(owner, peak, peak / 0.12);
     return seen;
 }
 
@@ -114,11 +111,10 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void drawsSegmentsFromDelayAndLevel_data();
-    void drawsSegmentsFromDelayAndLevel();
+    void drawsSegmentsOfPeak_data();
+    void drawsSegmentsOfPeak();
     void everyOpeningIsBuiltAfresh_data();
     void everyOpeningIsBuiltAfresh();
-    void secondOpeningWhileShownKeepsOneWindow();
     void fixedLines_data();
     void fixedLines();
     void labels_data();
@@ -151,10 +147,9 @@ void TestCurve::cleanup()
     m_owner.reset();
 }
 
-void TestCurve::drawsSegmentsFromDelayAndLevel_data()
+void TestCurve::drawsSegmentsOfPeak_data()
 {
-    QTest::addColumn<QString>("delay");
-    QTest::addColumn<QString>("level");
+    QTest::addColumn<double>("peak");
     QTest::addColumn<float>("y");
     QTest::addColumn<float>("x");
     QTest::addColumn<double>("roughY");
@@ -162,41 +157,29 @@ void TestCurve::drawsSegmentsFromDelayAndLevel_data()
 
     // The ends as computed in double precision then stored in single, next to round figures
     // that keep the formula itself honest.
-    const auto row = [](const char *name, const QString &delay, const QString &level, double peak,
-                        double roughY, double roughX) {
-        QTest::newRow(name) << delay << level << peakY(peak) << fallEndX(peak) << roughY << roughX;
+    const auto row = [](const char *name, double peak, double roughY, double roughX) {
+        QTest::newRow(name) << peak << peakY(peak) << fallEndX(peak) << roughY << roughX;
     };
-    row("nothing drunk lies flat from 600 to 960", "1", "0,00", 0.0, 5640, 960);
-    row("three hours add two hours of elimination", "3", "0,50", 0.5 + 2 * 0.12, 3864, 2810);
-    row("one hour adds nothing", "1", "0,50", 0.5, 4440, 2210);
-    row("half an hour adds nothing", "0.5", "0,50", 0.5, 4440, 2210);
-    row("half an hour with a comma adds nothing", "0,5", "0,50", 0.5, 4440, 2210);
-    row("an empty delay adds nothing", "", "0,50", 0.5, 4440, 2210);
-    row("a decimal comma ends the delay", "2,5", "0,50", 0.5 + 0.12, 4152, 2510);
-    row("a decimal point belongs to the delay", "2.5", "0,50", 0.5 + 1.5 * 0.12, 4008, 2660);
-    row("a zero level gets no correction", "10", "0,00", 0.0, 5640, 960);
-    row("a peak of 2,50 leaves the top", "1", "2,50", 2.5, -360, 7210);
-    row("a delay beyond any number adds nothing", "9E999", "0,50", 0.5, 4440, 2210);
-    row("the level is read with the user's separator", "1", "0.50", 0.0, 5640, 960);
-    row("an absurd level is drawn off the window", "1", "1000000,00", 1e6, -2399994360.0,
-        2500000960.0);
+    row("nothing drunk lies flat from 600 to 960", 0.0, 5640, 960);
+    row("a peak of 0,74", 0.74, 3864, 2810);
+    row("a peak of 0,50", 0.5, 4440, 2210);
+    row("a peak of 2,50 leaves the top", 2.5, -360, 7210);
+    row("an absurd level is drawn off the window", 1e6, -2399994360.0, 2500000960.0);
 
     const float largest = std::numeric_limits<float>::max();
     QTest::newRow("a level beyond single precision ends at its largest value")
-            << "1" << QString(40, '9') + ",00" << -largest << largest << double(-largest)
-            << double(largest);
+            << 1e40 << -largest << largest << double(-largest) << double(largest);
 }
 
-void TestCurve::drawsSegmentsFromDelayAndLevel()
+void TestCurve::drawsSegmentsOfPeak()
 {
-    QFETCH(QString, delay);
-    QFETCH(QString, level);
+    QFETCH(double, peak);
     QFETCH(float, y);
     QFETCH(float, x);
     QFETCH(double, roughY);
     QFETCH(double, roughX);
 
-    const std::optional<SeenWindow> seen = openCurve(m_owner.get(), delay, level);
+    const std::optional<SeenWindow> seen = openCurve(m_owner.get(), peak);
     QVERIFY(seen);
     QVERIFY(seen->modal);
     QCOMPARE(seen->rise.x1, 600.0f);
@@ -213,52 +196,31 @@ void TestCurve::drawsSegmentsFromDelayAndLevel()
 
 void TestCurve::everyOpeningIsBuiltAfresh_data()
 {
-    QTest::addColumn<QString>("firstLevel");
-    QTest::addColumn<QString>("secondLevel");
+    QTest::addColumn<double>("firstPeak");
     QTest::addColumn<double>("secondPeak");
 
     // A flat curve differs from the layout's segments (rise to 5160, fall to 1200).
-    QTest::newRow("twice flat") << "0,00"
-                                << "0,00" << 0.0;
-    QTest::newRow("twice the same level") << "0,65"
-                                          << "0,65" << 0.65;
-    QTest::newRow("a high level, then nothing") << "1,40"
-                                                << "0,00" << 0.0;
-    QTest::newRow("nothing, then a level") << "0,00"
-                                           << "0,80" << 0.8;
+    QTest::newRow("twice flat") << 0.0 << 0.0;
+    QTest::newRow("twice the same level") << 0.65 << 0.65;
+    QTest::newRow("a high level, then nothing") << 1.4 << 0.0;
+    QTest::newRow("nothing, then a level") << 0.0 << 0.8;
 }
 
 void TestCurve::everyOpeningIsBuiltAfresh()
 {
-    QFETCH(QString, firstLevel);
-    QFETCH(QString, secondLevel);
+    QFETCH(double, firstPeak);
     QFETCH(double, secondPeak);
 
-    QVERIFY(openCurve(m_owner.get(), "1", firstLevel));
+    QVERIFY(openCurve(m_owner.get(), firstPeak));
     QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
 
-    const std::optional<SeenWindow> second = openCurve(m_owner.get(), "1", secondLevel);
+    const std::optional<SeenWindow> second = openCurve(m_owner.get(), secondPeak);
     QVERIFY(second);
     QCOMPARE(second->graphCount, 1);
     QCOMPARE(second->rise.y2, peakY(secondPeak));
     QCOMPARE(second->fall.y1, peakY(secondPeak));
     QCOMPARE(second->fall.x2, fallEndX(secondPeak));
     QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
-}
-
-void TestCurve::secondOpeningWhileShownKeepsOneWindow()
-{
-    bool returnedAtOnce = false;
-    const std::optional<SeenWindow> seen = openCurve(m_owner.get(), "1", "0,00",
-                                                     [this, &returnedAtOnce] {
-                                                         ShowCurve(m_owner.get(), "3", "0,50");
-                                                         returnedAtOnce = true;
-                                                     });
-    QVERIFY(returnedAtOnce);
-    QVERIFY(seen);
-    QCOMPARE(seen->graphCount, 1);
-    QCOMPARE(seen->rise.y2, peakY(0.74));
-    QCOMPARE(seen->fall.x2, fallEndX(0.74));
 }
 
 void TestCurve::fixedLines_data()
@@ -321,7 +283,7 @@ void TestCurve::labels_data()
                            "Etiquette4",  "Etiquette5",  "Etiquette6",  "Etiquette7",
                            "Etiquette8",  "Etiquette9"};
     for (int tenths = 1; tenths <= 22; ++tenths) {
-        const QString value = QStringLiteral("%1,%2").arg(tenths / 10).arg(tenths % 10) + '0';
+        const QString value = u"%1,%2"_s.arg(tenths / 10).arg(tenths % 10) + '0';
         const int top = qRound(5520 - 2400 * (tenths / 10.0));
         QTest::addRow("level %s", qPrintable(value))
                 << names[tenths - 1] << value << QRect(120, top, 375, 255)
@@ -341,10 +303,11 @@ void TestCurve::labels()
     QVERIFY(label);
     QCOMPARE(label->text(), text);
     QCOMPARE(label->geometry(),
-             Twips::toPixelRect(twips.x(), twips.y(), twips.width(), twips.height()));
+             Twips::toPixelRect({double(twips.x()), double(twips.y()), double(twips.width()),
+                                 double(twips.height())}));
     QCOMPARE(textColor(label), color);
     QVERIFY(!label->autoFillBackground());
-    QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(label->font().family(), u"Arial"_s);
     QCOMPARE(label->font().pointSizeF(), 8.25);
     QVERIFY(label->font().bold());
 }
@@ -362,24 +325,25 @@ void TestCurve::escapeDoesNotClose()
 void TestCurve::window()
 {
     Graph graph;
-    QCOMPARE(graph.windowTitle(), QStringLiteral("Sobrimetre"));
+    QCOMPARE(graph.objectName(), u"Graph"_s);
+    QCOMPARE(graph.windowTitle(), u"Sobrimetre"_s);
     QVERIFY(!graph.windowIcon().isNull());
     QCOMPARE(graph.size(), QSize(Twips::toPixels(9255), Twips::toPixels(6330)));
     QCOMPARE(graph.minimumSize(), graph.maximumSize());
     QVERIFY(graph.isModal());
     QCOMPARE(backgroundColor(&graph), QApplication::palette().color(QPalette::Window));
 
-    const auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    const auto *print = graph.findChild<Picture *>(u"Impression"_s);
     QVERIFY(print);
-    QCOMPARE(print->svgPath(), QStringLiteral(":/icons/imprimante.svg"));
-    QCOMPARE(print->toolTip(), QStringLiteral("Imprimer"));
-    QCOMPARE(print->geometry(), Twips::toPixelRect(8760, 120, 360, 360));
+    QCOMPARE(print->svgPath(), u":/icons/imprimante.svg"_s);
+    QCOMPARE(print->toolTip(), u"Imprimer"_s);
+    QCOMPARE(print->geometry(), Twips::toPixelRect({8760, 120, 360, 360}));
 }
 
 void TestCurve::flatCurveStaysOnTheAxis()
 {
     Graph graph;
-    graph.applyCurve(curveEnds(1, 0));
+    graph.drawCurve(0, 0);
     const QImage image = graph.grab().toImage();
     const int axisY = Twips::toPixels(5640);
     const QRect belowAxis(QPoint(Twips::toPixels(600), axisY + 1),
@@ -420,18 +384,18 @@ void TestCurve::printsImageWithoutButton()
     const TemporaryWorkingDirectory folder;
     Graph graph;
     graph.show();
-    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    auto *print = graph.findChild<Picture *>(u"Impression"_s);
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
 
     QPrinter printer(QPrinter::HighResolution);
-    usePdfOutput(printer, folder.filePath(QStringLiteral("curve.pdf")));
+    usePdfOutput(printer, folder.filePath(u"curve.pdf"_s));
     const MessageBoxWatcher watcher;
     graph.PrintForm(printer);
 
     QCOMPARE(watcher.count(), 0);
     QVERIFY(print->isVisible());
 
-    QFile pdf(folder.filePath(QStringLiteral("curve.pdf")));
+    QFile pdf(folder.filePath(u"curve.pdf"_s));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
@@ -457,20 +421,20 @@ void TestCurve::printerThatCannotStartIsReported()
     const TemporaryWorkingDirectory folder;
     Graph graph;
     graph.show();
-    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    auto *print = graph.findChild<Picture *>(u"Impression"_s);
 
     QPrinter printer(QPrinter::HighResolution);
-    usePdfOutput(printer, folder.filePath(QStringLiteral("missing/curve.pdf")));
+    usePdfOutput(printer, folder.filePath(u"missing/curve.pdf"_s));
     const MessageBoxWatcher watcher;
     graph.PrintForm(printer);
 
     QCOMPARE(watcher.count(), 1);
     QCOMPARE(watcher.titles(), QStringList{warningTitle});
-    QVERIFY(watcher.texts().first().startsWith(QStringLiteral("Impression impossible")));
+    QVERIFY(watcher.texts().first().startsWith(u"Impression impossible"_s));
     QCOMPARE(watcher.lastIcon(), QMessageBox::Warning);
     QVERIFY(print->isVisible());
     QVERIFY(graph.isVisible());
-    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("missing/curve.pdf"))));
+    QVERIFY(!QFile::exists(folder.filePath(u"missing/curve.pdf"_s)));
 }
 
 void TestCurve::missingDefaultPrinterIsReported()
@@ -480,7 +444,7 @@ void TestCurve::missingDefaultPrinterIsReported()
     Graph graph;
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
-    auto *print = graph.findChild<Picture *>(QStringLiteral("Impression"));
+    auto *print = graph.findChild<Picture *>(u"Impression"_s);
 
     const MessageBoxWatcher watcher;
     QTest::mouseClick(print, Qt::LeftButton);
@@ -488,7 +452,7 @@ void TestCurve::missingDefaultPrinterIsReported()
     QCOMPARE(watcher.count(), 1);
     QCOMPARE(watcher.titles().first(), warningTitle);
     QCOMPARE(watcher.texts().first(),
-             QStringLiteral("Impression impossible : aucune imprimante n'est installée."));
+             u"Impression impossible : aucune imprimante n'est installée."_s);
     QVERIFY(print->isVisible());
     QVERIFY(graph.isVisible());
 }

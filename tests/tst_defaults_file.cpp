@@ -1,7 +1,7 @@
 // Defaut.dat on disk: the save writes exactly the 16 records and never loses the saved values,
 // and the reading creates a missing file and never fails visibly.
 #include "defaults/defaults_file.h"
-#include "defaults/format/defaults_format.h"
+#include "defaults/defaults_format.h"
 #include "file_support.h"
 #include "test_support.h"
 
@@ -79,8 +79,8 @@ private Q_SLOTS:
     void reads();
     void failedSaveKeepsOldValues_data();
     void failedSaveKeepsOldValues();
-    void unreadableFileLeavesRecord_data();
-    void unreadableFileLeavesRecord();
+    void unreadableFileGivesFactoryValues_data();
+    void unreadableFileGivesFactoryValues();
 };
 
 void TestDefaultsFile::saveWritesExactlySixteenRecords_data()
@@ -125,8 +125,7 @@ void TestDefaultsFile::savedValuesComeBack()
     saved.mealCode = noMeal;
     QVERIFY(saveDefaults(saved, nullptr));
 
-    DefaultsRecord read;
-    QVERIFY(readDefaultsFile(read));
+    const DefaultsRecord read = readDefaultsFile();
     QCOMPARE(read.weight, "80    ");
     QCOMPARE(read.sexCode, sexWoman);
     QCOMPARE(read.corpulenceCode, corpulenceStrong);
@@ -166,9 +165,7 @@ void TestDefaultsFile::reads()
     if (fileExists)
         writeFile(defaultsFileName, file);
 
-    DefaultsRecord record;
-    QVERIFY(readDefaultsFile(record));
-    QVERIFY(record == expected);
+    QVERIFY(readDefaultsFile() == expected);
     QVERIFY(QFileInfo(directory.filePath(defaultsFileName)).isFile());
     QCOMPARE(contentOf(directory.filePath(defaultsFileName)), file);
 }
@@ -210,14 +207,14 @@ void TestDefaultsFile::failedSaveKeepsOldValues()
     QCOMPARE(QFileInfo::exists("/" + defaultsFileName), rootHeldFile);
 }
 
-void TestDefaultsFile::unreadableFileLeavesRecord_data()
+void TestDefaultsFile::unreadableFileGivesFactoryValues_data()
 {
     QTest::addColumn<Obstacle>("obstacle");
     QTest::newRow("folder named Defaut.dat") << Obstacle::FolderInPlace;
     QTest::newRow("current directory removed") << Obstacle::DirectoryRemoved;
 }
 
-void TestDefaultsFile::unreadableFileLeavesRecord()
+void TestDefaultsFile::unreadableFileGivesFactoryValues()
 {
     QFETCH(Obstacle, obstacle);
     TemporaryWorkingDirectory directory;
@@ -226,9 +223,7 @@ void TestDefaultsFile::unreadableFileLeavesRecord()
     else
         QVERIFY(QDir(directory.path()).removeRecursively());
 
-    DefaultsRecord record = someSavedValues();
-    QVERIFY(!readDefaultsFile(record));
-    QVERIFY(record == someSavedValues());
+    QVERIFY(readDefaultsFile() == DefaultsRecord());
     QCOMPARE(QFileInfo(directory.filePath(defaultsFileName)).isDir(),
              obstacle == Obstacle::FolderInPlace);
 }

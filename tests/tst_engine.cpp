@@ -1,20 +1,26 @@
-// The estimate without any window: reading of fields, alcohol masses, level, wait and verdict.
+// The estimate without any window: reading of fields, alcohol masses, level, wait and verdict,
+// what the main window shows of them, and the peak of the curve.
 #include "engine/arithmetic_overflow.h"
+#include "engine/curve_peak.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
+#include "engine/result_display.h"
 
 #include <QTest>
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(EstimateInputs)
+Q_DECLARE_METATYPE(Light)
+Q_DECLARE_METATYPE(NoteMessage)
 
 // QCOMPARE forgives doubles their last bits; the estimate must match to the last bit.
 #define COMPARE_EXACTLY(actual, expected) \
-    QVERIFY2((actual) == (expected), \
-             qPrintable(QString::number(actual, 'g', 17) + QStringLiteral(" != ") \
-                        + QString::number(expected, 'g', 17)))
+    QVERIFY2((actual) == (expected), qPrintable(QString::number(actual, 'g', 17) + u" != "_s \
+                                                + QString::number(expected, 'g', 17)))
 
 namespace {
 
@@ -56,12 +62,15 @@ private Q_SLOTS:
     void classifiesLevels();
     void estimates_data();
     void estimates();
-    void refusesZeroWeight_data();
-    void refusesZeroWeight();
     void abandonsOnOverflow_data();
     void abandonsOnOverflow();
     void formatsLevel_data();
     void formatsLevel();
+    void presentsResult_data();
+    void presentsResult();
+    void blankResults();
+    void takesPeakBack_data();
+    void takesPeakBack();
 };
 
 void TestEngine::readsLeadingNumber_data()
@@ -301,26 +310,10 @@ void TestEngine::estimates()
     QFETCH(Verdict, verdict);
 
     const EstimateResult result = estimate(inputs);
-    QCOMPARE(result.status, EstimateStatus::Ok);
     COMPARE_EXACTLY(result.level, level);
     COMPARE_EXACTLY(result.waitHours, (level - 0.5) / 0.12);
     COMPARE_EXACTLY(result.waitDisplay, waitDisplay);
     QCOMPARE(result.verdict, verdict);
-}
-
-void TestEngine::refusesZeroWeight_data()
-{
-    QTest::addColumn<double>("weight");
-    QTest::newRow("zero") << 0.0;
-    QTest::newRow("negative zero") << -0.0;
-}
-
-void TestEngine::refusesZeroWeight()
-{
-    QFETCH(double, weight);
-    EstimateInputs inputs = threeWinesFor70KgMan();
-    inputs.weightKg = weight;
-    QCOMPARE(estimate(inputs).status, EstimateStatus::WeightMissing);
 }
 
 void TestEngine::abandonsOnOverflow_data()
@@ -343,6 +336,12 @@ void TestEngine::abandonsOnOverflow_data()
     sum[DrinkCategory::D] = {1, 100, 1e307};
     sum[DrinkCategory::V] = {1, 100, 1e307};
     QTest::newRow("sum of categories") << sum;
+    // The window asks for a weight before it estimates; a weight of 0 divides nothing.
+    for (const double zero : {0.0, -0.0}) {
+        EstimateInputs noWeight = base;
+        noWeight.weightKg = zero;
+        QTest::addRow("weight %g", zero) << noWeight;
+    }
     EstimateInputs tinyWeight = base;
     tinyWeight.weightKg = 4.9e-324;
     QTest::newRow("weight times coefficient underflows to 0") << tinyWeight;
@@ -384,6 +383,122 @@ void TestEngine::formatsLevel()
     QFETCH(double, level);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(formatLevel(level)), text);
+}
+
+void TestEngine::presentsResult_data()
+{
+    QTest::addColumn<double>("level");
+    QTest::addColumn<double>("waitDisplay");
+    QTest::addColumn<Light>("light");
+    QTest::addColumn<NoteMessage>("message");
+    QTest::addColumn<QString>("alerts");
+    QTest::addColumn<QString>("wait");
+    QTest::addColumn<float>("barHeight");
+
+    const auto row = [](const char *name, double level, double waitDisplay, Light light,
+                        NoteMessage message, const char *alerts, const char *wait,
+                        float barHeight) {
+        QTest::newRow(name) << level << waitDisplay << light << message
+                            << QString::fromLatin1(alerts) << QString::fromLatin1(wait)
+                            << barHeight;
+    };
+    const auto bar = [](double level) {
+        return static_cast<float>(level * 2295);
+    };
+    row("nothing drunk", 0, 0, Light::Green, NoteMessage::Instruction, "---", "0 heure", 0);
+    row("just below 0.3 is green", 0.2999, 0, Light::Green, NoteMessage::Instruction, "---",
+        "0 heure", bar(0.2999));
+    row("0.3 is yellow, first sign", 0.3, 0, Light::Yellow, NoteMessage::Caution, "x--", "0 heure",
+        bar(0.3));
+    row("0.5 is red, one hour", 0.5, 1, Light::Red, NoteMessage::Stop, "xx-", "1 heure", bar(0.5));
+    row("0.8 is severe, three hours", 0.8, 3, Light::Red, NoteMessage::Stop, "xxx", "3 heures",
+        bar(0.8));
+    row("1.83 still grows the bar", 1.83, 12, Light::Red, NoteMessage::Stop, "xxx", "12 heures",
+        4199.85f);
+    row("above 1.83 the bar is capped", 1.84, 12, Light::Red, NoteMessage::Stop, "xxx", "12 heures",
+        4230);
+}
+
+void TestEngine::presentsResult()
+{
+    QFETCH(double, level);
+    QFETCH(double, waitDisplay);
+    QFETCH(Light, light);
+    QFETCH(NoteMessage, message);
+    QFETCH(QString, alerts);
+    QFETCH(QString, wait);
+    QFETCH(float, barHeight);
+
+    EstimateResult result;
+    result.level = level;
+    result.waitDisplay = waitDisplay;
+    result.verdict = classify(level);
+    const ResultDisplay shown = presentResult(result);
+    QCOMPARE(shown.light, light);
+    QCOMPARE(shown.message, message);
+    QString signs;
+    for (const bool visible : shown.alerts)
+        signs += visible ? u'x' : u'-';
+    QCOMPARE(signs, alerts);
+    QCOMPARE(QString::fromStdString(shown.wait + ' ' + std::string(shown.waitUnit)), wait);
+    QCOMPARE(shown.barHeight, barHeight);
+    // The bar's foot stays at 4500 whatever its height.
+    QCOMPARE(shown.barTop, 4500 - barHeight);
+    // A severe level keeps the message's size from the state shown before; every other state
+    // sets it.
+    QCOMPARE(shown.notePoints.has_value(), result.verdict != Verdict::RedSevere);
+}
+
+// Start-up and the restore of the factory values show the same blank result; start-up's
+// instructions are dark green and regular, the restore's dark blue with their boldness kept.
+void TestEngine::blankResults()
+{
+    for (const ResultDisplay &blank : {startupDisplay(), restoredDisplay()}) {
+        QCOMPARE(blank.level, "0.00");
+        QCOMPARE(blank.wait, "0");
+        QCOMPARE(blank.waitUnit, "heure");
+        QCOMPARE(blank.barTop, 4500.0f);
+        QCOMPARE(blank.barHeight, 15.0f);
+        QCOMPARE(blank.light, Light::Green);
+        QVERIFY(blank.alerts == (std::array<bool, 3>{}));
+        QCOMPARE(blank.levelBackground, 0x80FF80u);
+        QCOMPARE(blank.message, NoteMessage::Instruction);
+        QVERIFY(!blank.notePoints);
+    }
+    QCOMPARE(startupDisplay().noteText, 0x008000u);
+    QCOMPARE(startupDisplay().noteBold, false);
+    QCOMPARE(restoredDisplay().noteText, 0xC00000u);
+    QVERIFY(!restoredDisplay().noteBold);
+}
+
+void TestEngine::takesPeakBack_data()
+{
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<double>("displayed");
+    QTest::addColumn<double>("peak");
+
+    QTest::newRow("nothing drunk stays flat") << u"1"_s << 0.0 << 0.0;
+    QTest::newRow("three hours add two hours of elimination") << u"3"_s << 0.5 << 0.74;
+    QTest::newRow("one hour adds nothing") << u"1"_s << 0.5 << 0.5;
+    QTest::newRow("half an hour adds nothing") << u"0.5"_s << 0.5 << 0.5;
+    QTest::newRow("half an hour with a comma adds nothing") << u"0,5"_s << 0.5 << 0.5;
+    QTest::newRow("an empty delay adds nothing") << QString() << 0.5 << 0.5;
+    QTest::newRow("a decimal comma ends the delay") << u"2,5"_s << 0.5 << 0.62;
+    QTest::newRow("a decimal point belongs to the delay") << u"2.5"_s << 0.5 << 0.68;
+    QTest::newRow("a zero level gets no correction") << u"10"_s << 0.0 << 0.0;
+    QTest::newRow("a delay beyond any number adds nothing") << u"9E999"_s << 0.5 << 0.5;
+}
+
+void TestEngine::takesPeakBack()
+{
+    QFETCH(QString, delay);
+    QFETCH(double, displayed);
+    QFETCH(double, peak);
+
+    const CurvePeak curve = curvePeak(readDelay(delay.toStdString()), displayed);
+    QVERIFY2(qAbs(curve.level - peak) < 1e-12, qPrintable(QString::number(curve.level)));
+    // The fall lasts as long as 0.12 g/l per hour takes to bring the peak to zero.
+    COMPARE_EXACTLY(curve.fallHours, curve.level / 0.12);
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -987,24 +987,25 @@ void TestLiveEstimate::closingEndsEveryWindow()
     QFETCH(QStringList, pageButtons);
 
     QTest::keySequence(box(u"Poids"_s), QKeySequence(Qt::Key_F1));
-    QVERIFY(Notice1::loaded());
+    QVERIFY(HelpPage::loaded<Notice1>());
     for (const QString &name : pageButtons) {
-        QWidget *page = Notice2::loaded() != nullptr && Notice2::loaded()->isVisible()
-                                ? static_cast<QWidget *>(Notice2::loaded())
-                                : Notice1::loaded();
+        QWidget *page = HelpPage::loaded<Notice2>() != nullptr
+                                        && HelpPage::loaded<Notice2>()->isVisible()
+                                ? static_cast<QWidget *>(HelpPage::loaded<Notice2>())
+                                : HelpPage::loaded<Notice1>();
         auto *button = page->findChild<QPushButton *>(name);
         QVERIFY2(button, qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    const QPointer<QWidget> page1 = Notice1::loaded();
-    const QPointer<QWidget> page2 = Notice2::loaded();
+    const QPointer<QWidget> page1 = HelpPage::loaded<Notice1>();
+    const QPointer<QWidget> page2 = HelpPage::loaded<Notice2>();
     QVERIFY(page1 || page2);
 
     QVERIFY(m_window->close());
 
     QTRY_VERIFY(page1.isNull() && page2.isNull());
-    QCOMPARE(Notice1::loaded(), nullptr);
-    QCOMPARE(Notice2::loaded(), nullptr);
+    QCOMPARE(HelpPage::loaded<Notice1>(), nullptr);
+    QCOMPARE(HelpPage::loaded<Notice2>(), nullptr);
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
 }

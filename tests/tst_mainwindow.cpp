@@ -484,7 +484,7 @@ void TestMainWindow::drawingOrder()
 void TestMainWindow::levelBarPassesBetweenLightsAndTicks()
 {
     // The bar grown to the top of the scale, as a high level leaves it.
-    widget<Shape>(u"Colonne"_s)->setTwipsGeometry(7650, 270, 1280, 4230);
+    widget<Shape>(u"Colonne"_s)->setTwipsGeometry({7650, 270, 1280, 4230});
     const QImage image = m_window->centralWidget()->grab().toImage();
     const auto pixelAt = [&image](int xTwips, int yTwips) {
         return image.pixelColor(xTwips / 15, yTwips / 15);

@@ -1,10 +1,10 @@
 // The splash window, the About window, the two help pages, and the warning for errors that no
 // window handles.
-#include "app/application.h"
 #include "message_box_watcher.h"
 #include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
+#include "toolkit/application.h"
 #include "toolkit/picture.h"
 #include "toolkit/twips.h"
 #include "windows/accueil.h"
@@ -36,7 +36,7 @@ const QColor pureRed(255, 0, 0);
 
 QRect twips(double left, double top, double width, double height)
 {
-    return Twips::toPixelRect(left, top, width, height);
+    return Twips::toPixelRect({left, top, width, height});
 }
 
 void processDeferredDeletes()
@@ -130,7 +130,7 @@ void TestWindows::init()
 
 void TestWindows::cleanup()
 {
-    closeHelpPages();
+    HelpPage::closeAll();
     m_about.reset();
     m_mainWindow.reset();
     delete m_splash;
@@ -150,9 +150,9 @@ QWidget *TestWindows::open(const QString &window)
     }
     perform(QStringLiteral("MNotice"));
     if (window == u"Notice1")
-        return Notice1::loaded();
+        return HelpPage::loaded<Notice1>();
     perform(QStringLiteral("PageSuiv"));
-    return Notice2::loaded();
+    return HelpPage::loaded<Notice2>();
 }
 
 // Does what the user does: the main window's command, a button of a shown page, or the window
@@ -166,19 +166,19 @@ void TestWindows::perform(const QString &action)
         QTest::mouseClick(button, Qt::LeftButton);
     };
     if (action == u"MNotice")
-        Notice1::showPage(m_mainWindow.get());
+        HelpPage::showPage<Notice1>(m_mainWindow.get());
     else if (action == u"PageSuiv")
-        click(Notice1::loaded(), "PageSuiv");
+        click(HelpPage::loaded<Notice1>(), "PageSuiv");
     else if (action == u"Fermer1")
-        click(Notice1::loaded(), "Fermer");
+        click(HelpPage::loaded<Notice1>(), "Fermer");
     else if (action == u"PagePréc")
-        click(Notice2::loaded(), "PagePréc");
+        click(HelpPage::loaded<Notice2>(), "PagePréc");
     else if (action == u"Fermer2")
-        click(Notice2::loaded(), "Fermer");
+        click(HelpPage::loaded<Notice2>(), "Fermer");
     else if (action == u"CloseBox1")
-        QVERIFY(Notice1::loaded()->close());
+        QVERIFY(HelpPage::loaded<Notice1>()->close());
     else if (action == u"CloseBox2")
-        QVERIFY(Notice2::loaded()->close());
+        QVERIFY(HelpPage::loaded<Notice2>()->close());
     else
         QFAIL(qPrintable(action));
 }
@@ -615,17 +615,17 @@ void TestWindows::helpPageSequences()
     }
 
     // A closed page is unloaded at once, even before Qt gets round to destroying it.
-    QCOMPARE(int(stateOf(Notice1::loaded())), page1);
-    QCOMPARE(int(stateOf(Notice2::loaded())), page2);
+    QCOMPARE(int(stateOf(HelpPage::loaded<Notice1>())), page1);
+    QCOMPARE(int(stateOf(HelpPage::loaded<Notice2>())), page2);
     processDeferredDeletes();
     const auto live1 = m_mainWindow->findChildren<Notice1 *>();
     const auto live2 = m_mainWindow->findChildren<Notice2 *>();
     QCOMPARE(live1.size(), page1 == Gone ? 0 : 1);
     QCOMPARE(live2.size(), page2 == Gone ? 0 : 1);
-    QCOMPARE(Notice1::loaded(), live1.value(0));
-    QCOMPARE(Notice2::loaded(), live2.value(0));
-    for (QWidget *page :
-         {static_cast<QWidget *>(Notice1::loaded()), static_cast<QWidget *>(Notice2::loaded())}) {
+    QCOMPARE(HelpPage::loaded<Notice1>(), live1.value(0));
+    QCOMPARE(HelpPage::loaded<Notice2>(), live2.value(0));
+    for (QWidget *page : {static_cast<QWidget *>(HelpPage::loaded<Notice1>()),
+                          static_cast<QWidget *>(HelpPage::loaded<Notice2>())}) {
         if (page != nullptr) {
             QVERIFY(page->isWindow());
             QCOMPARE(page->windowModality(), Qt::NonModal);
@@ -648,8 +648,8 @@ void TestWindows::helpPagesEndWithTheProgram()
 
     perform(QStringLiteral("MNotice"));
     perform(QStringLiteral("PageSuiv"));
-    QPointer<Notice1> page1 = Notice1::loaded();
-    QPointer<Notice2> page2 = Notice2::loaded();
+    QPointer<Notice1> page1 = HelpPage::loaded<Notice1>();
+    QPointer<Notice2> page2 = HelpPage::loaded<Notice2>();
     QVERIFY(page1 != nullptr && page2 != nullptr);
     QVERIFY(!page1->testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(!page2->testAttribute(Qt::WA_QuitOnClose));
@@ -657,13 +657,13 @@ void TestWindows::helpPagesEndWithTheProgram()
     if (destroyMainWindow)
         m_mainWindow.reset();
     else
-        closeHelpPages();
+        HelpPage::closeAll();
     processDeferredDeletes();
 
     QVERIFY(page1.isNull());
     QVERIFY(page2.isNull());
-    QVERIFY(Notice1::loaded() == nullptr);
-    QVERIFY(Notice2::loaded() == nullptr);
+    QVERIFY(HelpPage::loaded<Notice1>() == nullptr);
+    QVERIFY(HelpPage::loaded<Notice2>() == nullptr);
 }
 
 void TestWindows::unexpectedErrorIsReported_data()

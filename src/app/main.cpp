@@ -1,6 +1,6 @@
 // Sobrimetre: estimates a blood-alcohol level and tells whether one may drive. The program
 // starts on its splash window, which after one second shows the main window and closes.
-#include "app/application.h"
+#include "toolkit/application.h"
 #include "mainwindow/sobrimetre.h"
 #include "windows/accueil.h"
 

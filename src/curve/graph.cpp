@@ -1,12 +1,12 @@
 #include "graph.h"
 
-#include "curve_ends.h"
 #include "printed_area.h"
 #include "toolkit/appearance.h"
+#include "toolkit/colors.h"
 #include "toolkit/line.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
-#include "toolkit/twips.h"
+#include "toolkit/widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,25 +14,29 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, double left, double top,
-                 double width, double height)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    Twips::place(label, left, top, width, height);
-    return label;
-}
+// 2400 twips per g/l upwards from the time axis at y 5640; the fall starts at x 960, one hour
+// after the last drink, and moves 300 twips per hour.
+constexpr double axisY = 5640;
+constexpr double twipsPerGramPerLitre = 2400;
+constexpr double peakX = 960;
+constexpr double twipsPerHourOfFall = 300;
 
-Line *addLine(QWidget *parent, const QString &name, float x1, float y1, float x2, float y2,
-              const QColor &color)
+// The labels' texts stand at the middle of their height, level with the lines they name.
+constexpr Qt::Alignment centredOnItsHeight = Qt::AlignLeft | Qt::AlignVCenter;
+
+// The lines keep single precision. An absurd level beyond its range ends at its largest value
+// instead of an undefined conversion.
+float toSingle(double value)
 {
-    auto *line = new Line(parent);
-    line->setObjectName(name);
-    line->setPen(color, 1);
-    line->setPoints(x1, y1, x2, y2);
-    return line;
+    constexpr double largest = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
 // Each hour in a field of four characters, then the unit.
@@ -41,88 +45,83 @@ QString hourAxisText()
     QString text;
     for (int hour = 0; hour <= 24; ++hour)
         text += QString::number(hour).leftJustified(4);
-    return text + QStringLiteral("heures");
+    return text + u"heures"_s;
 }
 
 } // namespace
 
-Graph::Graph(QWidget *parent)
-    : QDialog(parent)
+Graph::Graph(QWidget *owner)
+    : QDialog(owner)
 {
+    setObjectName(u"Graph"_s);
     setModal(true);
-    setWindowTitle(QStringLiteral("Sobrimetre"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/sobrimetre.svg")));
+    setWindowTitle(u"Sobrimetre"_s);
+    setWindowIcon(QIcon(u":/icons/sobrimetre.svg"_s));
     setFont(arial(8.25, FontStyle::Bold));
     Twips::fixClientSize(this, 9255, 6330);
     createWidgets();
     connectEvents();
 }
 
+void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours)
+{
+    Graph graph(owner);
+    graph.drawCurve(peakLevel, fallHours);
+    graph.exec();
+}
+
 void Graph::createWidgets()
 {
     const QColor text = palette().color(QPalette::WindowText);
-    Ligne1 = addLine(this, QStringLiteral("Ligne1"), 600, 120, 600, 5640, text);
-    Ligne2 = addLine(this, QStringLiteral("Ligne2"), 600, 5640, 8880, 5640, text);
-    Ligne3 = addLine(this, QStringLiteral("Ligne3"), 600, 4920, 8880, 4920, QColor(128, 128, 0));
-    Ligne4 = addLine(this, QStringLiteral("Ligne4"), 600, 4440, 8880, 4440, QColor(255, 0, 0));
-    Ligne5 = addLine(this, QStringLiteral("Ligne5"), 600, 3720, 8880, 3720, text);
-    LigneCr = addLine(this, QStringLiteral("LigneCr"), 600, 5640, 960, 5160, text);
-    LigneDc = addLine(this, QStringLiteral("LigneDc"), 960, 5160, 1200, 5640, text);
+    Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, text);
+    Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, text);
+    Ligne3 = newLine(this, u"Ligne3"_s, {600, 4920}, {8880, 4920}, Colour::olive);
+    Ligne4 = newLine(this, u"Ligne4"_s, {600, 4440}, {8880, 4440}, Colour::red);
+    Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, text);
+    LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, text);
+    LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, text);
 
-    Etiquette11 = addLabel(this, QStringLiteral("Etiquette11"), QStringLiteral("g / l"), 720, 240,
-                           855, 255);
-    Abscisse = addLabel(this, QStringLiteral("Abscisse"), hourAxisText(), 600, 5760, 8535, 255);
+    Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
+                           centredOnItsHeight);
+    Abscisse = newLabel(this, u"Abscisse"_s, hourAxisText(), {600, 5760, 8535, 255},
+                        centredOnItsHeight);
     createLevelLabels();
 
-    Impression = new Picture(this, QStringLiteral(":/icons/imprimante.svg"));
-    Impression->setObjectName(QStringLiteral("Impression"));
-    Impression->setToolTip(QStringLiteral("Imprimer"));
-    Impression->setAccessibleName(QStringLiteral("Imprimer la courbe"));
-    Twips::place(Impression, 8760, 120, 360, 360);
+    Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360});
+    Impression->setToolTip(u"Imprimer"_s);
+    Impression->setAccessibleName(u"Imprimer la courbe"_s);
 }
 
-// One label per tenth of a g/l, centred on the height of its value: 240 twips per tenth.
+// One label per tenth of a g/l, "0,10" to "2,20", centred on the height of its value.
 void Graph::createLevelLabels()
 {
     struct LevelLabel
     {
         QLabel *Graph::*member;
-        const char *name;
-        const char *text;
+        const char16_t *name;
     };
     static constexpr LevelLabel labels[] = {
-            {&Graph::Etiquette10, "Etiquette10", "0,10"},
-            {&Graph::Etiquette13, "Etiquette13", "0,20"},
-            {&Graph::Etiquette16, "Etiquette16", "0,30"},
-            {&Graph::Etiquette17, "Etiquette17", "0,40"},
-            {&Graph::Etiquette18, "Etiquette18", "0,50"},
-            {&Graph::Etiquette19, "Etiquette19", "0,60"},
-            {&Graph::Etiquette20, "Etiquette20", "0,70"},
-            {&Graph::Etiquette21, "Etiquette21", "0,80"},
-            {&Graph::Etiquette22, "Etiquette22", "0,90"},
-            {&Graph::Etiquette23, "Etiquette23", "1,00"},
-            {&Graph::Etiquette24, "Etiquette24", "1,10"},
-            {&Graph::Etiquette25, "Etiquette25", "1,20"},
-            {&Graph::Etiquette26, "Etiquette26", "1,30"},
-            {&Graph::Etiquette1, "Etiquette1", "1,40"},
-            {&Graph::Etiquette2, "Etiquette2", "1,50"},
-            {&Graph::Etiquette3, "Etiquette3", "1,60"},
-            {&Graph::Etiquette4, "Etiquette4", "1,70"},
-            {&Graph::Etiquette5, "Etiquette5", "1,80"},
-            {&Graph::Etiquette6, "Etiquette6", "1,90"},
-            {&Graph::Etiquette7, "Etiquette7", "2,00"},
-            {&Graph::Etiquette8, "Etiquette8", "2,10"},
-            {&Graph::Etiquette9, "Etiquette9", "2,20"},
+            {&Graph::Etiquette10, u"Etiquette10"}, {&Graph::Etiquette13, u"Etiquette13"},
+            {&Graph::Etiquette16, u"Etiquette16"}, {&Graph::Etiquette17, u"Etiquette17"},
+            {&Graph::Etiquette18, u"Etiquette18"}, {&Graph::Etiquette19, u"Etiquette19"},
+            {&Graph::Etiquette20, u"Etiquette20"}, {&Graph::Etiquette21, u"Etiquette21"},
+            {&Graph::Etiquette22, u"Etiquette22"}, {&Graph::Etiquette23, u"Etiquette23"},
+            {&Graph::Etiquette24, u"Etiquette24"}, {&Graph::Etiquette25, u"Etiquette25"},
+            {&Graph::Etiquette26, u"Etiquette26"}, {&Graph::Etiquette1, u"Etiquette1"},
+            {&Graph::Etiquette2, u"Etiquette2"},   {&Graph::Etiquette3, u"Etiquette3"},
+            {&Graph::Etiquette4, u"Etiquette4"},   {&Graph::Etiquette5, u"Etiquette5"},
+            {&Graph::Etiquette6, u"Etiquette6"},   {&Graph::Etiquette7, u"Etiquette7"},
+            {&Graph::Etiquette8, u"Etiquette8"},   {&Graph::Etiquette9, u"Etiquette9"},
     };
     int tenths = 1;
     for (const LevelLabel &level : labels) {
-        this->*level.member = addLabel(this, QString::fromLatin1(level.name),
-                                       QString::fromLatin1(level.text), 120, 5520 - 240 * tenths,
-                                       375, 255);
+        const QString value = QString::number(tenths / 10.0, 'f', 2).replace(u'.', u',');
+        this->*level.member = newLabel(this, QString::fromUtf16(level.name), value,
+                                       {120, 5520.0 - 240 * tenths, 375, 255}, centredOnItsHeight);
         ++tenths;
     }
     // The legal limit stands out.
-    setTextColor(Etiquette18, QColor(255, 0, 0));
+    setTextColor(Etiquette18, Colour::red);
 }
 
 void Graph::connectEvents()
@@ -130,19 +129,19 @@ void Graph::connectEvents()
     connect(Impression, &Picture::clicked, this, &Graph::Impression_Click);
 }
 
-void Graph::applyCurve(const CurveEnds &ends)
+void Graph::drawCurve(double peakLevel, double fallHours)
 {
-    LigneCr->setY2(ends.peakY);
-    LigneDc->setY1(ends.peakY);
-    LigneDc->setX2(ends.fallEndX);
+    const float y = toSingle(axisY - twipsPerGramPerLitre * peakLevel);
+    LigneCr->setY2(y);
+    LigneDc->setY1(y);
+    LigneDc->setX2(toSingle(peakX + fallHours * twipsPerHourOfFall));
 }
 
 void Graph::Impression_Click()
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        showWarning(this,
-                    QStringLiteral("Impression impossible : aucune imprimante n'est installée."));
+        showWarning(this, u"Impression impossible : aucune imprimante n'est installée."_s);
         return;
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
@@ -166,14 +165,14 @@ void Graph::PrintForm(QPrinter &printer)
                                         printer.resolution());
         painter.drawPixmap(area, image, QRectF(image.rect()));
         if (!painter.end() || printer.printerState() == QPrinter::Error)
-            failure = QStringLiteral("l'imprimante a refusé le travail.");
+            failure = u"l'imprimante a refusé le travail."_s;
     } else {
-        failure = QStringLiteral("l'imprimante n'a pas pu commencer le travail.");
+        failure = u"l'imprimante n'a pas pu commencer le travail."_s;
     }
     Impression->show();
 
     if (!failure.isEmpty())
-        showWarning(this, QStringLiteral("Impression impossible : ") + failure);
+        showWarning(this, u"Impression impossible : "_s + failure);
 }
 
 void Graph::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,7 @@
 // The curve window: over a 24-hour axis, the estimated level rising to its peak one hour after
 // the last drink and falling back to zero, above reference lines at 0,30, 0,50 and 0,80 g/l.
-// The main window opens it through ShowCurve; a click on the printer prints the window.
+// The main window opens it through ShowCurve with the peak it takes back from what it shows; a
+// click on the printer prints the window.
 #pragma once
 
 #include <QDialog>
@@ -9,16 +10,20 @@ class Line;
 class Picture;
 class QLabel;
 class QPrinter;
-struct CurveEnds;
 
 class Graph : public QDialog
 {
     Q_OBJECT
 public:
-    explicit Graph(QWidget *parent = nullptr);
+    explicit Graph(QWidget *owner = nullptr);
+
+    // Builds the window afresh over owner, draws the curve of the given peak (g/l) and fall
+    // (hours from the peak down to zero), and shows it modally. Returns when the user has closed
+    // the window, which is then gone.
+    static void ShowCurve(QWidget *owner, double peakLevel, double fallHours);
 
     // Moves the top of the rise and the end of the fall; every other end stays where it is.
-    void applyCurve(const CurveEnds &ends);
+    void drawCurve(double peakLevel, double fallHours);
 
     // Prints the client area as on screen, without the print button, at its on-screen size.
     // A failure is told to the user; the window stays as it was.
@@ -34,36 +39,14 @@ private:
     void connectEvents();
     void Impression_Click();
 
-    Line *Ligne1 = nullptr;
-    Line *Ligne2 = nullptr;
-    Line *Ligne3 = nullptr;
-    Line *Ligne4 = nullptr;
-    Line *Ligne5 = nullptr;
-    Line *LigneCr = nullptr;
-    Line *LigneDc = nullptr;
-    QLabel *Etiquette11 = nullptr;
-    QLabel *Abscisse = nullptr;
-    QLabel *Etiquette10 = nullptr;
-    QLabel *Etiquette13 = nullptr;
-    QLabel *Etiquette16 = nullptr;
-    QLabel *Etiquette17 = nullptr;
-    QLabel *Etiquette18 = nullptr;
-    QLabel *Etiquette19 = nullptr;
-    QLabel *Etiquette20 = nullptr;
-    QLabel *Etiquette21 = nullptr;
-    QLabel *Etiquette22 = nullptr;
-    QLabel *Etiquette23 = nullptr;
-    QLabel *Etiquette24 = nullptr;
-    QLabel *Etiquette25 = nullptr;
-    QLabel *Etiquette26 = nullptr;
-    QLabel *Etiquette1 = nullptr;
-    QLabel *Etiquette2 = nullptr;
-    QLabel *Etiquette3 = nullptr;
-    QLabel *Etiquette4 = nullptr;
-    QLabel *Etiquette5 = nullptr;
-    QLabel *Etiquette6 = nullptr;
-    QLabel *Etiquette7 = nullptr;
-    QLabel *Etiquette8 = nullptr;
-    QLabel *Etiquette9 = nullptr;
-    Picture *Impression = nullptr;
+    // The axes, the reference lines at 0,30, 0,50 and 0,80 g/l, the rise and the fall.
+    Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneCr{}, *LigneDc{};
+    QLabel *Etiquette11{}, *Abscisse{};
+    // The levels from 0,10 to 2,20 g/l, in that order.
+    QLabel *Etiquette10{}, *Etiquette13{}, *Etiquette16{}, *Etiquette17{}, *Etiquette18{},
+            *Etiquette19{}, *Etiquette20{}, *Etiquette21{}, *Etiquette22{}, *Etiquette23{},
+            *Etiquette24{}, *Etiquette25{}, *Etiquette26{}, *Etiquette1{}, *Etiquette2{},
+            *Etiquette3{}, *Etiquette4{}, *Etiquette5{}, *Etiquette6{}, *Etiquette7{},
+            *Etiquette8{}, *Etiquette9{};
+    Picture *Impression{};
 };

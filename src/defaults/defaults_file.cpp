@@ -1,24 +1,25 @@
 #include "defaults_file.h"
 
-#include "defaults/format/defaults_format.h"
+#include "defaults_format.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-bool readDefaultsFile(DefaultsRecord &record)
+DefaultsRecord readDefaultsFile()
 {
+    DefaultsRecord record;
     QFile file(defaultsFileName);
     // Read-write only to create a missing file: a saved file the user may only read still
     // holds the usual values.
     if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly))
-        return false;
+        return record;
     // Bytes past the 16 records mean nothing, so a huge file is not read whole.
     const QByteArray bytes = file.read(static_cast<qint64>(defaultsFileSize));
     if (file.error() != QFileDevice::NoError)
-        return false;
+        return record;
     readDefaults(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                  record);
-    return true;
+    return record;
 }
 
 namespace {

@@ -1,29 +1,62 @@
-// The six categories of drinks. Each letter also forms the names of its column's widgets
-// (NB_K, VOL_K, DEG_K); the columns stand on screen in the order K, B, A, V, D, C.
+// The six categories of drinks, with all that the program knows of each: its letter, which also
+// forms the names of its column's widgets (NB_K, VOL_K, DEG_K), the heading of its column, its
+// glass button and picture, its factory volume and degree, and what a screen reader says of its
+// button and boxes. Texts are UTF-8. The columns stand on screen in the order K, B, A, V, D, C,
+// which is also the order of the categories in Defaut.dat.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
-enum class DrinkCategory { A, B, C, D, K, V };
+// Declared in the order of the columns.
+enum class DrinkCategory { K, B, A, V, D, C };
 
 inline constexpr std::size_t drinkCategoryCount = 6;
-
-// The columns of the main window from left to right; also the order of Defaut.dat.
-inline constexpr std::array<DrinkCategory, drinkCategoryCount> onScreenOrder{DrinkCategory::K,
-                                                                             DrinkCategory::B,
-                                                                             DrinkCategory::A,
-                                                                             DrinkCategory::V,
-                                                                             DrinkCategory::D,
-                                                                             DrinkCategory::C};
 
 constexpr std::size_t indexOf(DrinkCategory category)
 {
     return static_cast<std::size_t>(category);
 }
 
-constexpr char letterOf(DrinkCategory category)
+struct DrinkCategoryInfo
 {
-    constexpr std::array<char, drinkCategoryCount> letters{'A', 'B', 'C', 'D', 'K', 'V'};
-    return letters[indexOf(category)];
+    DrinkCategory category;
+    char letter;
+    std::string_view heading; // the caption above the column
+    std::string_view button; // the glass button's name
+    std::string_view picture; // the button's picture, named without its extension
+    std::string_view factoryVolume; // centilitres per glass, as the box shows it
+    std::string_view factoryDegree; // percent by volume
+    std::string_view addGlass; // a screen reader's name for the button
+    std::string_view kind; // the category in a screen reader's names for the boxes
+};
+
+// In the order of the columns on screen, left to right.
+inline constexpr std::array<DrinkCategoryInfo, drinkCategoryCount> drinkCategories{{
+        {DrinkCategory::K, 'K', "Cocktails, long drinks", "Cocktail", "cocktail", "12", "12",
+         "Ajouter un cocktail", "cocktails"},
+        {DrinkCategory::B, 'B', "Bière, cidre", "Bière", "biere", "25", "5",
+         "Ajouter un verre de bière", "bière, cidre"},
+        {DrinkCategory::A, 'A', "Apéritifs, Whisky", "Apéritif", "aperitif", "4", "44",
+         "Ajouter un verre d'apéritif", "apéritifs, whisky"},
+        {DrinkCategory::V, 'V', "Vins", "Vin", "vin", "12", "11", "Ajouter un verre de vin",
+         "vins"},
+        {DrinkCategory::D, 'D', "Liqueurs, digestifs", "Digestif", "digestif", "4", "40",
+         "Ajouter un verre de digestif", "liqueurs, digestifs"},
+        {DrinkCategory::C, 'C', "Champagne", "Champagne", "champagne", "12", "12",
+         "Ajouter une coupe de champagne", "champagne"},
+}};
+
+constexpr const DrinkCategoryInfo &infoOf(DrinkCategory category)
+{
+    return drinkCategories[indexOf(category)];
 }
+
+static_assert([] {
+    for (std::size_t i = 0; i < drinkCategoryCount; ++i) {
+        if (indexOf(drinkCategories[i].category) != i)
+            return false;
+    }
+    return true;
+}());

@@ -2,7 +2,6 @@
 
 #include "arithmetic_overflow.h"
 
-#include <charconv>
 #include <cmath>
 
 double alcoholGrams(const CategoryIntake &intake)
@@ -40,22 +39,17 @@ double diffusionCoefficient(bool isMale, bool corpulenceNormal)
 
 Verdict classify(double level)
 {
-    if (level >= 0.8)
+    if (level >= severeLevel)
         return Verdict::RedSevere;
     if (level >= legalLimit)
         return Verdict::Red;
-    if (level >= 0.3)
+    if (level >= cautionLevel)
         return Verdict::Yellow;
     return Verdict::Green;
 }
 
 EstimateResult estimate(const EstimateInputs &inputs)
 {
-    EstimateResult result;
-    if (inputs.weightKg == 0) {
-        result.status = EstimateStatus::WeightMissing;
-        return result;
-    }
     const double mass = totalAlcoholGrams(inputs);
     const double coefficient = diffusionCoefficient(inputs.isMale, inputs.corpulenceNormal);
     const double meal = inputs.mealTaken ? mealDivisor : 1;
@@ -70,35 +64,10 @@ EstimateResult estimate(const EstimateInputs &inputs)
     const double raw = checkedFinite(peak - checkedFinite(eliminationPerHour * elapsed, "délai"),
                                      "élimination");
 
+    EstimateResult result;
     result.level = raw > 0 ? raw : 0;
     result.waitHours = checkedFinite((result.level - legalLimit) / eliminationPerHour, "attente");
     result.waitDisplay = result.level >= legalLimit ? std::round(result.waitHours + 0.5) : 0;
     result.verdict = classify(result.level);
     return result;
-}
-
-std::string formatLevel(double level)
-{
-    // A level written exactly with three decimals ending in 5 (an odd multiple of 1/8) is a tie
-    // that the conversion below would round to even; the display rounds it away from zero.
-    const double magnitude = std::fabs(level);
-    const double wholePart = std::trunc(magnitude);
-    const double eighths = (magnitude - wholePart) * 8;
-    const bool isTie = std::fmod(magnitude, 0.25) == 0.125;
-
-    char buffer[400];
-    if (isTie) {
-        const char *fractions[] = {"13", "38", "63", "88"};
-        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, wholePart,
-                                                std::chars_format::fixed, 0);
-        (void)error;
-        std::string text(buffer, end);
-        if (level < 0)
-            text.insert(0, 1, '-');
-        return text + '.' + fractions[static_cast<int>(eighths) / 2];
-    }
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, level,
-                                            std::chars_format::fixed, 2);
-    (void)error;
-    return {buffer, end};
 }

@@ -6,7 +6,6 @@
 #include "drink_category.h"
 
 #include <array>
-#include <string>
 
 struct CategoryIntake
 {
@@ -31,8 +30,6 @@ struct EstimateInputs
     }
 };
 
-enum class EstimateStatus { Ok, WeightMissing };
-
 enum class Verdict {
     Green, // below 0.3 g/l
     Yellow, // from 0.3 to below 0.5 g/l
@@ -42,14 +39,15 @@ enum class Verdict {
 
 struct EstimateResult
 {
-    EstimateStatus status = EstimateStatus::Ok;
     double level = 0; // g/l, unrounded, never negative
     double waitHours = 0; // hours to fall to 0.5 g/l; meaningful from 0.5 g/l on
     double waitDisplay = 0; // the whole number of hours shown to the user
     Verdict verdict = Verdict::Green;
 };
 
+inline constexpr double cautionLevel = 0.3; // g/l: reflexes may already be impaired
 inline constexpr double legalLimit = 0.5; // g/l
+inline constexpr double severeLevel = 0.8; // g/l
 inline constexpr double eliminationPerHour = 0.12; // g/l per hour
 inline constexpr double mealDivisor = 1.5;
 inline constexpr double hoursToPeak = 1; // the level peaks one hour after the last drink
@@ -61,9 +59,7 @@ double diffusionCoefficient(bool isMale, bool corpulenceNormal);
 
 Verdict classify(double level);
 
-// Throws ArithmeticOverflow when a step no longer gives a finite value.
+// Throws ArithmeticOverflow when a step no longer gives a finite value. A weight of exactly 0
+// is the caller's to refuse before (the window asks for a weight); here it is a division by
+// zero, as a weight too small to divide by is.
 EstimateResult estimate(const EstimateInputs &inputs);
-
-// The level as the window shows it: two decimals, rounded half away from zero, "." as the
-// decimal point (the window puts the user's separator in its place).
-std::string formatLevel(double level);

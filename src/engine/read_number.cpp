@@ -63,16 +63,6 @@ double readRadixInteger(std::string_view digits, int radix)
 // keeps a text such as "1E99999999999999999999" from being read with a wrapped exponent.
 constexpr long exponentCap = 100000;
 
-// Powers of ten that a double holds exactly.
-constexpr std::array<double, 23> exactPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// Up to 15 significant digits make an integer that a double holds exactly; divided by an exact
-// power of ten it gives the correctly rounded value, as the full conversion would, and faster:
-// this is what every short field of the window takes.
-constexpr int exactDigits = 15;
-
 // Reads the decimal number at the start of text: sign, digits with at most one point, exponent.
 double readDecimal(std::string_view text)
 {
@@ -89,9 +79,6 @@ double readDecimal(std::string_view text)
     // whether the number was too large or too small.
     long significantPlace = 0;
     bool seenSignificant = false;
-    std::uint64_t mantissa = 0;
-    int mantissaDigits = 0;
-    int fractionDigits = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDecimalDigit(c)) {
@@ -102,10 +89,6 @@ double readDecimal(std::string_view text)
                 ++significantPlace;
             else if (!seenSignificant && seenPoint)
                 --significantPlace;
-            if (seenSignificant && ++mantissaDigits <= exactDigits)
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            if (seenPoint)
-                ++fractionDigits;
             number.push_back(c);
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
@@ -118,13 +101,6 @@ double readDecimal(std::string_view text)
         return 0;
 
     const bool hasExponent = i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D');
-    if (!hasExponent && mantissaDigits <= exactDigits
-        && fractionDigits < static_cast<int>(exactPowersOfTen.size())) {
-        const double magnitude = static_cast<double>(mantissa)
-                                 / exactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
-        return number.front() == '-' ? -magnitude : magnitude;
-    }
-
     long exponent = 0;
     if (hasExponent) {
         std::size_t j = i + 1;

@@ -1,146 +1,116 @@
-// The main window's result display: Recompute reads every input widget, runs the estimate and
-// shows the level, the hours to wait, the bar, the alerts, the lights and the message.
-#include "mainwindow/sobrimetre.h"
+#include "result_display.h"
 
-#include "engine/arithmetic_overflow.h"
-#include "engine/estimate.h"
-#include "engine/read_number.h"
-#include "mainwindow/level_display.h"
-#include "mainwindow/texts.h"
-#include "toolkit/appearance.h"
-#include "toolkit/colors.h"
-#include "toolkit/message_box.h"
-#include "toolkit/picture.h"
-#include "toolkit/result_text.h"
-#include "toolkit/shape.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include <charconv>
+#include <cmath>
 
 namespace {
 
-double numberIn(const QLineEdit *box)
+// The bar grows upwards from its foot at y 4500, 2295 twips per g/l, up to its cap.
+constexpr float barBottom = 4500;
+constexpr float restingBarHeight = 15;
+constexpr double barCapLevel = 1.83;
+constexpr float barCapHeight = 4230;
+constexpr double barTwipsPerLevel = 2295;
+
+// value written with the given number of decimals; the largest double needs 309 digits.
+std::string fixed(double value, int decimals)
 {
-    return readNumber(box->text().toStdString());
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                            std::chars_format::fixed, decimals);
+    (void)error;
+    return {buffer, end};
 }
 
-// The look of the result for each verdict, applied in this order.
+// How each verdict shows, in the order of Verdict. A severe level keeps the message's size.
 struct VerdictLook
 {
-    unsigned levelBackground; // 0xBBGGRR
-    unsigned levelText;
-    unsigned noteText;
+    Light light;
+    std::uint32_t levelBackground;
+    std::uint32_t levelText;
+    std::uint32_t noteText;
     bool noteBold;
-    double noteSize; // 0: the size stays as it was
-    const QString &note;
+    std::optional<double> notePoints;
+    NoteMessage message;
 };
 
-VerdictLook lookOf(Verdict verdict)
+constexpr VerdictLook verdictLooks[] = {
+        {Light::Green, 0x80FF80, 0x000000, 0x008000, false, 8.25, NoteMessage::Instruction},
+        {Light::Yellow, 0x00FFFF, 0x000000, 0x0000FF, true, 9, NoteMessage::Caution},
+        {Light::Red, 0x0000FF, 0xFFFFFF, 0x0000FF, true, 10, NoteMessage::Stop},
+        {Light::Red, 0x000000, 0xFFFFFF, 0x0000FF, true, std::nullopt, NoteMessage::Stop},
+};
+
+// Nothing computed: "0,00" on light green, no wait, the bar at rest, the green light alone and
+// the instructions.
+ResultDisplay blankDisplay()
 {
-    switch (verdict) {
-    case Verdict::Green:
-        return {0x80FF80, 0x000000, 0x008000, false, 8.25, instructionText};
-    case Verdict::Yellow:
-        return {0x00FFFF, 0x000000, 0x0000FF, true, 9, cautionText};
-    case Verdict::Red:
-        return {0x0000FF, 0xFFFFFF, 0x0000FF, true, 10, stopText};
-    case Verdict::RedSevere:
-        break;
-    }
-    return {0x000000, 0xFFFFFF, 0x0000FF, true, 0, stopText};
+    ResultDisplay display;
+    display.level = formatLevel(0);
+    display.wait = "0";
+    display.waitUnit = hourUnit(0);
+    display.barTop = barBottom;
+    display.barHeight = restingBarHeight;
+    display.levelBackground = 0x80FF80;
+    display.levelText = 0x000000;
+    return display;
 }
 
 } // namespace
 
-void Sobrimetre::Recompute()
+ResultDisplay presentResult(const EstimateResult &result)
 {
-    if (Ready != 1)
-        return;
-    EstimateResult result;
-    try {
-        EstimateInputs inputs;
-        inputs.weightKg = numberIn(Poids);
-        if (inputs.weightKg == 0) {
-            warnAboutWeight();
-            return;
-        }
-        inputs.isMale = OptionH->isChecked();
-        inputs.corpulenceNormal = CorpuN->isChecked();
-        inputs.mealTaken = CocheR->checkState() == Qt::Checked;
-        for (const DrinkCategory category : onScreenOrder) {
-            const DrinkColumn column = drinkColumn(category);
-            inputs[category] = {numberIn(column.count), numberIn(column.volume),
-                                numberIn(column.degree)};
-        }
-        inputs.delayHours = numberIn(Délai);
-        result = estimate(inputs);
-    } catch (const ArithmeticOverflow &) {
-        // Nothing has been written yet: the results shown before stay as they were.
-        showWarning(this, overflowWarning);
-        return;
+    ResultDisplay display;
+    display.level = formatLevel(result.level);
+    display.wait = fixed(result.waitDisplay, 0);
+    display.waitUnit = hourUnit(result.waitDisplay);
+    display.barHeight = result.level > barCapLevel
+                                ? barCapHeight
+                                : static_cast<float>(result.level * barTwipsPerLevel);
+    display.barTop = barBottom - display.barHeight;
+    display.alerts = {result.level >= cautionLevel, result.level >= legalLimit,
+                      result.level >= severeLevel};
+    const VerdictLook &look = verdictLooks[static_cast<std::size_t>(result.verdict)];
+    display.light = look.light;
+    display.levelBackground = look.levelBackground;
+    display.levelText = look.levelText;
+    display.noteText = look.noteText;
+    display.noteBold = look.noteBold;
+    display.notePoints = look.notePoints;
+    display.message = look.message;
+    return display;
+}
+
+ResultDisplay startupDisplay()
+{
+    ResultDisplay display = blankDisplay();
+    display.noteText = 0x008000;
+    display.noteBold = false;
+    return display;
+}
+
+ResultDisplay restoredDisplay()
+{
+    ResultDisplay display = blankDisplay();
+    display.noteText = 0xC00000;
+    return display;
+}
+
+std::string_view hourUnit(double hours)
+{
+    return hours > 1 ? "heures" : "heure";
+}
+
+std::string formatLevel(double level)
+{
+    // A level written exactly with three decimals ending in 5 (an odd multiple of 1/8) is a tie
+    // that the conversion would round to even; the display rounds it away from zero.
+    const double magnitude = std::fabs(level);
+    if (std::fmod(magnitude, 0.25) == 0.125) {
+        const double wholePart = std::trunc(magnitude);
+        const int eighths = static_cast<int>((magnitude - wholePart) * 8);
+        const char *const fractions[] = {"13", "38", "63", "88"};
+        return (level < 0 ? "-" : "") + fixed(wholePart, 0) + '.' + fractions[eighths / 2];
     }
-    showResult(result);
-}
-
-void Sobrimetre::warnAboutWeight()
-{
-    showWarning(this, QStringLiteral("Vous devez saisir une valeur correcte pour le poids."));
-    Poids->setFocus();
-    // Emptying a box that held text runs its change reaction, and so this warning, once more.
-    Poids->setText(QString());
-}
-
-void Sobrimetre::showResult(const EstimateResult &result)
-{
-    showResultText(Alcoolémie, levelText(result.level));
-    showResultText(Attente, QString::number(result.waitDisplay, 'f', 0));
-    Etiquette15->setText(result.waitDisplay > 1 ? QStringLiteral("heures")
-                                                : QStringLiteral("heure"));
-
-    // The bar grows upwards from its foot: its top and height change in one move.
-    const float barHeight = result.level > barCapLevel
-                                    ? barCapHeight
-                                    : static_cast<float>(result.level * barTwipsPerLevel);
-    Colonne->setTwipsGeometry(Colonne->left(), barBottom - barHeight, Colonne->twipsWidth(),
-                              barHeight);
-
-    Alerte1->setVisible(result.level >= 0.3);
-    Alerte2->setVisible(result.level >= legalLimit);
-    Alerte3->setVisible(result.level >= 0.8);
-
-    switch (result.verdict) {
-    case Verdict::Green:
-        showLight(FeuVert);
-        break;
-    case Verdict::Yellow:
-        showLight(FeuJaune);
-        break;
-    case Verdict::Red:
-    case Verdict::RedSevere:
-        showLight(FeuRouge);
-        break;
-    }
-    const VerdictLook look = lookOf(result.verdict);
-    setColors(Alcoolémie, fromBgr(look.levelText), fromBgr(look.levelBackground));
-    setTextColor(Note, fromBgr(look.noteText));
-    setBold(Note, look.noteBold);
-    if (look.noteSize > 0)
-        setPointSize(Note, look.noteSize);
-    showResultText(Note, look.note);
-}
-
-void Sobrimetre::showLight(Picture *lit)
-{
-    for (Picture *light : {FeuVert, FeuJaune, FeuRouge})
-        light->setVisible(light == lit);
-}
-
-void Sobrimetre::MarkEditedField()
-{
-    if (Ready != 1)
-        return;
-    if (QWidget *active = focusWidget())
-        setTextColor(active, fromBgr(0x000080));
+    return fixed(level, 2);
 }

@@ -1,22 +1,25 @@
-// The main window's commands: the meal box, quitting, the reload and restore of the usual
-// values, their save, and the curve, help and About windows.
-#include "mainwindow/sobrimetre.h"
+// The main window's clicks that are not edits: the options and the meal box, quitting, and the
+// curve, help and About windows. The commands on the usual values are in usual_values.cpp.
+#include "sobrimetre.h"
 
-#include "curve/show_curve.h"
-#include "defaults/defaults_file.h"
-#include "defaults/format/defaults_format.h"
-#include "defaults/format/weight_field.h"
-#include "toolkit/message_box.h"
+#include "curve/graph.h"
+#include "engine/curve_peak.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
 #include "windows/notice1.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
+#include <QLocale>
+
+// Selected by a click or by the program, an option runs the estimate again.
+void Sobrimetre::Option_Click(bool selected)
+{
+    if (selected)
+        Recompute();
+}
 
 void Sobrimetre::CocheR_Click()
 {
@@ -27,7 +30,7 @@ void Sobrimetre::CocheR_Click()
 // included, so that no process stays alive without a window.
 void Sobrimetre::Quitter_Click()
 {
-    closeHelpPages();
+    HelpPage::closeAll();
     QCoreApplication::quit();
 }
 
@@ -37,40 +40,21 @@ void Sobrimetre::closeEvent(QCloseEvent *event)
     Quitter_Click();
 }
 
-void Sobrimetre::Ini_Click()
-{
-    Form_Load();
-    Poids->setFocus();
-}
-
-void Sobrimetre::Sauve_Click()
-{
-    DefaultsRecord record = m_defaults;
-    record.weight = weightField(Poids->text().toStdString());
-    record.corpulenceCode = CorpuN->isChecked() ? corpulenceNormal : corpulenceStrong;
-    record.sexCode = OptionH->isChecked() ? sexMan : sexWoman;
-    record.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
-    for (const DrinkCategory category : onScreenOrder) {
-        const DrinkColumn column = drinkColumn(category);
-        record[category] = {fitToTextField(column.volume->text().toStdString()),
-                            fitToTextField(column.degree->text().toStdString())};
-    }
-    QString reason;
-    if (saveDefaults(record, &reason))
-        m_defaults = record;
-    else
-        showWarning(this,
-                    QStringLiteral("Les valeurs n'ont pas pu être enregistrées : %1").arg(reason));
-}
-
+// The curve of the level as shown, rounded to two decimals: the displayed text is read back
+// with the user's decimal separator.
 void Sobrimetre::GraphMenu_Click()
 {
-    ShowCurve(this, Délai->text(), Alcoolémie->text());
+    bool shown = false;
+    double level = QLocale().toDouble(Alcoolémie->text(), &shown);
+    if (!shown)
+        level = 0;
+    const CurvePeak peak = curvePeak(readDelay(Délai->text().toStdString()), level);
+    Graph::ShowCurve(this, peak.level, peak.fallHours);
 }
 
 void Sobrimetre::MNotice_Click()
 {
-    Notice1::showPage(this);
+    HelpPage::showPage<Notice1>(this);
 }
 
 void Sobrimetre::Info_Click()

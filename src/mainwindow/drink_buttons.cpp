@@ -1,15 +1,17 @@
 // The drink buttons: each click counts one more glass in its category's count box, whose own
 // change reaction then recomputes.
-#include "mainwindow/sobrimetre.h"
+#include "sobrimetre.h"
 
 #include "engine/arithmetic_overflow.h"
 #include "engine/read_number.h"
-#include "mainwindow/texts.h"
+#include "texts.h"
 #include "toolkit/message_box.h"
 
 #include <QLineEdit>
 
 #include <charconv>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -38,9 +40,8 @@ void Sobrimetre::DrinkButton_Click(DrinkCategory category)
     // The box would cut a longer text to its first characters, and so show fewer glasses than
     // were drunk.
     if (text.size() > count->maxLength()) {
-        showWarning(this, QStringLiteral("Impossible d'ajouter un verre : le nombre de verres ne "
-                                         "peut pas dépasser %1 caractères.")
-                                  .arg(count->maxLength()));
+        showWarning(this, u"Impossible d'ajouter un verre : le nombre de verres ne peut pas "
+                          u"dépasser %1 caractères."_s.arg(count->maxLength()));
         return;
     }
     count->setText(text);

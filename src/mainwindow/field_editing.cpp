@@ -1,14 +1,18 @@
 // How the main window's text boxes react to an edit and to the arrival of the focus: an edited
 // value turns dark red and the estimate runs again; the delay stays at one hour or more.
-#include "mainwindow/sobrimetre.h"
+#include "sobrimetre.h"
 
 #include "engine/read_number.h"
+#include "engine/result_display.h"
+#include "texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+using namespace Qt::StringLiterals;
 
 void Sobrimetre::Poids_Change()
 {
@@ -39,17 +43,23 @@ void Sobrimetre::DEG_Change()
 void Sobrimetre::Délai_Change()
 {
     if (readNumber(Délai->text().toStdString()) >= 1) {
-        setTextColor(Délai, fromBgr(0xFF0000));
+        setTextColor(Délai, Colour::blue);
         Recompute();
     } else {
         // Setting "1" runs this reaction again at once: the results for one hour are shown
         // behind the warning.
-        Délai->setText(QStringLiteral("1"));
-        showWarning(this, QStringLiteral("L'alcoolémie ne peut être évaluée que pour un délai "
-                                         "supérieur ou égal à 1 heure."));
+        Délai->setText(u"1"_s);
+        showWarning(this, delayWarning);
     }
-    Etiquette14->setText(readNumber(Délai->text().toStdString()) > 1 ? QStringLiteral("heures")
-                                                                     : QStringLiteral("heure"));
+    Etiquette14->setText(QString::fromUtf8(hourUnit(readNumber(Délai->text().toStdString()))));
+}
+
+void Sobrimetre::MarkEditedField()
+{
+    if (Ready != 1)
+        return;
+    if (QWidget *active = focusWidget())
+        setTextColor(active, Colour::darkRed);
 }
 
 void Sobrimetre::SelectWholeText()

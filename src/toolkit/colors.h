@@ -1,11 +1,33 @@
-// Colours as the program states them: (red, green, blue) triples or 0xBBGGRR values with blue
-// in the high byte, so that 0x000080 and (128, 0, 0) are the same dark red.
+// The program's colours by name, as its design gives them: (red, green, blue) triples, or
+// 0xBBGGRR values with blue in the high byte, read by fromBgr. Its windows are a light design:
+// where a background is fixed, the text on it is given a fixed colour too.
 #pragma once
 
 #include <QColor>
 
-inline QColor fromBgr(unsigned bbggrr)
+#include <cstdint>
+
+inline QColor fromBgr(std::uint32_t bbggrr)
 {
     return {static_cast<int>(bbggrr & 0xFFU), static_cast<int>((bbggrr >> 8U) & 0xFFU),
             static_cast<int>((bbggrr >> 16U) & 0xFFU)};
 }
+
+namespace Colour {
+
+inline const QColor black{0, 0, 0};
+inline const QColor white{255, 255, 255};
+inline const QColor red{255, 0, 0};
+inline const QColor green{0, 255, 0};
+inline const QColor orange{255, 128, 0};
+inline const QColor olive{128, 128, 0};
+inline const QColor lightOlive{192, 192, 0};
+inline const QColor lightYellow{255, 255, 224};
+inline const QColor lightCyan{128, 255, 255};
+inline const QColor darkRed = fromBgr(0x000080); // an edited value
+inline const QColor darkGreen{0, 128, 0};
+inline const QColor blue = fromBgr(0xFF0000); // an accepted delay
+// The panels of the main window's frames and options.
+inline const QColor panel{224, 231, 223};
+
+} // namespace Colour

@@ -10,28 +10,16 @@ Shape::Shape(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setTwipsGeometry(float left, float top, float width, float height)
+void Shape::setTwipsGeometry(const TwipsRect &area)
 {
-    m_left = left;
-    m_top = top;
-    m_width = width;
-    m_height = height;
-    updatePixelGeometry();
-}
-
-void Shape::setTop(float top)
-{
-    if (m_top == top)
+    const auto single = [](double twips) { return static_cast<float>(twips); };
+    if (m_left == single(area.left) && m_top == single(area.top)
+        && m_width == single(area.width) && m_height == single(area.height))
         return;
-    m_top = top;
-    updatePixelGeometry();
-}
-
-void Shape::setTwipsHeight(float height)
-{
-    if (m_height == height)
-        return;
-    m_height = height;
+    m_left = single(area.left);
+    m_top = single(area.top);
+    m_width = single(area.width);
+    m_height = single(area.height);
     updatePixelGeometry();
 }
 

@@ -3,6 +3,8 @@
 // it lets the mouse through to what lies under it.
 #pragma once
 
+#include "twips.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -16,9 +18,8 @@ public:
     float top() const { return m_top; }
     float twipsWidth() const { return m_width; }
     float twipsHeight() const { return m_height; }
-    void setTwipsGeometry(float left, float top, float width, float height);
-    void setTop(float top);
-    void setTwipsHeight(float height);
+    // Kept in single precision.
+    void setTwipsGeometry(const TwipsRect &area);
 
     // An invalid fill colour leaves the inside transparent.
     QColor fillColor() const { return m_fill; }

@@ -27,14 +27,14 @@ double fromPixels(int pixels)
     return pixels / pixelsPerTwip();
 }
 
-QRect toPixelRect(double left, double top, double width, double height)
+QRect toPixelRect(const TwipsRect &area)
 {
-    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+    return {toPixels(area.left), toPixels(area.top), toPixels(area.width), toPixels(area.height)};
 }
 
-void place(QWidget *widget, double left, double top, double width, double height)
+void place(QWidget *widget, const TwipsRect &area)
 {
-    widget->setGeometry(toPixelRect(left, top, width, height));
+    widget->setGeometry(toPixelRect(area));
 }
 
 void fixClientSize(QWidget *window, double width, double height)

@@ -7,6 +7,15 @@
 
 class QWidget;
 
+// A rectangle in twips of a widget's parent: left, top, width, height.
+struct TwipsRect
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+};
+
 namespace Twips {
 
 inline constexpr double perInch = 1440;
@@ -14,10 +23,10 @@ inline constexpr double perInch = 1440;
 double pixelsPerTwip();
 int toPixels(double twips);
 double fromPixels(int pixels);
-QRect toPixelRect(double left, double top, double width, double height);
+QRect toPixelRect(const TwipsRect &area);
 
 // Places a widget at a twips rectangle of its parent.
-void place(QWidget *widget, double left, double top, double width, double height);
+void place(QWidget *widget, const TwipsRect &area);
 
 // Gives a window a client area of the given twips size that the user cannot resize.
 void fixClientSize(QWidget *window, double width, double height);

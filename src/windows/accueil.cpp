@@ -2,14 +2,16 @@
 
 #include "credits.h"
 #include "toolkit/appearance.h"
+#include "toolkit/colors.h"
 #include "toolkit/picture.h"
-#include "toolkit/twips.h"
 #include "window_parts.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 Accueil *Accueil::showSplash(std::function<void()> showMainWindow)
 {
@@ -32,30 +34,26 @@ Accueil::Accueil(std::function<void()> showMainWindow)
 
 void Accueil::createWidgets()
 {
-    setObjectName(QStringLiteral("Accueil"));
+    setObjectName(u"Accueil"_s);
     Twips::fixClientSize(this, 3735, 2400);
-    setBackgroundColor(this, Qt::white);
+    setBackgroundColor(this, Colour::white);
     setFont(arial(8.25, FontStyle::Bold));
     // A thin outline, so that the borderless window stands out from a light desktop.
     setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    Dessin1 = addPicture(this, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
-                         programIconSubject(), 240, 360);
-    Dessin2 = addPicture(this, QStringLiteral("Dessin2"),
-                         QStringLiteral(":/icons/feu_tricolore.svg"),
-                         QStringLiteral("Feu tricolore"), 720, 240);
-    Dessin3 = addPicture(this, QStringLiteral("Dessin3"), QStringLiteral(":/icons/horloge.svg"),
-                         QStringLiteral("Horloge"), 600, 720);
+    Dessin1 = addProgramIcon(this, 240, 360);
+    Dessin2 = addPicture(this, u"Dessin2"_s, u"feu_tricolore"_s, u"Feu tricolore"_s, 720, 240);
+    Dessin3 = addPicture(this, u"Dessin3"_s, u"horloge"_s, u"Horloge"_s, 600, 720);
     // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright line the
     // whole width below the pictures, where it stands centred.
-    Etiquette1 = addTitle(this, 1320, 360, 2415, 615);
-    Etiquette3 = addVersion(this, 1320, 960, 1215, 375);
-    Etiquette2 = addCredit(this, Credits::copyright() + u'\n' + Credits::rightsReserved(), 240,
-                           1560, 3255, 495);
+    Etiquette1 = addTitle(this, {1320, 360, 2415, 615});
+    Etiquette3 = addVersion(this, {1320, 960, 1215, 375});
+    Etiquette2 = addCredit(this, Credits::copyright + u'\n' + Credits::rightsReserved,
+                           {240, 1560, 3255, 495});
     Etiquette2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     Minuterie1 = new QTimer(this);
-    Minuterie1->setObjectName(QStringLiteral("Minuterie1"));
+    Minuterie1->setObjectName(u"Minuterie1"_s);
     Minuterie1->setInterval(1000);
     Minuterie1->setSingleShot(true);
     Minuterie1->setTimerType(Qt::PreciseTimer);

@@ -2,22 +2,21 @@
 
 #include "credits.h"
 #include "toolkit/appearance.h"
+#include "toolkit/colors.h"
 #include "toolkit/picture.h"
-#include "toolkit/twips.h"
 #include "window_parts.h"
 
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QString distributionNotice()
-{
-    return QStringLiteral(
-            "Ce programme peut être utilisé et distribué gratuitement, à condition de ne pas être "
-            "modifié et de porter la présente notice. Les auteurs déclinent toute responsabilité, "
-            "directe ou indirecte, quant à l'utilisation du programme et des informations qu'il "
-            "fournit.");
-}
+const QString distributionNotice
+        = u"Ce programme peut être utilisé et distribué gratuitement, à condition de ne pas être "
+          u"modifié et de porter la présente notice. Les auteurs déclinent toute responsabilité, "
+          u"directe ou indirecte, quant à l'utilisation du programme et des informations qu'il "
+          u"fournit."_s;
 
 } // namespace
 
@@ -35,24 +34,22 @@ void APropos::showModal(QWidget *owner)
 
 void APropos::createWidgets()
 {
-    setObjectName(QStringLiteral("APropos"));
-    setWindowTitle(QStringLiteral("A propos de..."));
+    setObjectName(u"APropos"_s);
+    setWindowTitle(u"A propos de..."_s);
     Twips::fixClientSize(this, 3840, 2805);
-    setBackgroundColor(this, Qt::white);
+    setBackgroundColor(this, Colour::white);
     setFont(arial(8.25, FontStyle::Bold));
 
-    Dessin1 = addPicture(this, QStringLiteral("Dessin1"), QStringLiteral(":/icons/sobrimetre.svg"),
-                         programIconSubject(), 240, 240);
+    Dessin1 = addProgramIcon(this, 240, 240);
     // "Sobrimetre" in 24 pt leaves no room beside it for the version, which stands below it,
     // above the credit line.
-    Etiquette1 = addTitle(this, 840, 120, 2400, 600);
-    Etiquette3 = addVersion(this, 840, 720, 1215, 255);
-    Etiquette2 = addCredit(this, Credits::copyright(), 840, 960, 2895, 255);
-    Etiquette4 = addLabel(this, QStringLiteral("Etiquette4"), distributionNotice(), 360, 1320, 3135,
-                          1365);
+    Etiquette1 = addTitle(this, {840, 120, 2400, 600});
+    Etiquette3 = addVersion(this, {840, 720, 1215, 255});
+    Etiquette2 = addCredit(this, Credits::copyright, {840, 960, 2895, 255});
+    Etiquette4 = addLabel(this, u"Etiquette4"_s, distributionNotice, {360, 1320, 3135, 1365});
     Etiquette4->setFont(arial(8.25, FontStyle::Italic));
     Etiquette4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(Etiquette4, darkRed());
+    setTextColor(Etiquette4, Colour::darkRed);
 
     // Every text and the picture let the mouse through to the window, so that a press on any
     // of them closes it as a press beside them does.

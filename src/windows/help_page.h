@@ -1,34 +1,68 @@
 // What both help pages share: the window (light yellow, fixed size, never modal), the header
 // band with the program's icon, name, version and credit line, the body texts, the hint at the
-// foot and the two buttons. The pages are top-level windows owned by the main window: they are
-// destroyed with it and never keep the program running on their own.
+// foot and the two buttons; and the rule that each page exists at most once. A page is built by
+// showPage when it is not loaded, found by loaded, and forgotten as soon as it is closed, before
+// Qt destroys it, so that a page on its way out is never shown again. The pages are top-level
+// windows owned by the main window: they are destroyed with it and never keep the program
+// running on their own.
 #pragma once
 
-#include <QColor>
-#include <QString>
+#include "toolkit/twips.h"
+
+#include <QList>
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
-class QWidget;
 
-inline QColor darkGreen()
+class HelpPage : public QWidget
 {
-    return {0, 128, 0};
-}
+    Q_OBJECT
+public:
+    // Shows the page, building it over owner (the main window) if it is not loaded, and brings
+    // it forward.
+    template<typename Page>
+    static void showPage(QWidget *owner)
+    {
+        Page *page = loaded<Page>();
+        if (page == nullptr) {
+            page = new Page(owner);
+            s_loaded.append(page);
+        }
+        page->bringForward();
+    }
 
-void createHelpPageFrame(QWidget *page, const QString &name, const QString &caption);
+    // The loaded page, shown or hidden, or nullptr.
+    template<typename Page>
+    static Page *loaded()
+    {
+        for (HelpPage *page : std::as_const(s_loaded)) {
+            if (auto *found = qobject_cast<Page *>(page))
+                return found;
+        }
+        return nullptr;
+    }
 
-// A body text in Arial 9 pt regular, across the page unless left and width are given.
-QLabel *addHelpText(QWidget *page, const QString &name, const QString &text, double top,
-                    double height);
-QLabel *addHelpText(QWidget *page, const QString &name, const QString &text, double left,
-                    double top, double width, double height);
+    // Unloads every page, shown or hidden: the main window calls it when the program ends.
+    static void closeAll();
 
-// The dark-red hint at the foot of the page that points to the page button.
-QLabel *addPageHint(QWidget *page, const QString &name, const QString &text);
+    ~HelpPage() override;
 
-QPushButton *addPageButton(QWidget *page, const QString &name, const QString &caption);
-QPushButton *addCloseButton(QWidget *page);
+protected:
+    HelpPage(QWidget *owner, const QString &name, const QString &caption);
+    void closeEvent(QCloseEvent *event) override;
 
-// Unloads both help pages, shown or hidden: the main window calls it when the program ends.
-void closeHelpPages();
+    // A body text in Arial 9 pt regular, across the page unless another area is given.
+    QLabel *addText(const QString &name, const QString &text, double top, double height);
+    QLabel *addText(const QString &name, const QString &text, const TwipsRect &area);
+    // The dark-red hint at the foot of the page that points to the page button.
+    QLabel *addPageHint(const QString &name, const QString &text);
+    QPushButton *addPageButton(const QString &name, const QString &caption);
+    QPushButton *addCloseButton();
+
+private:
+    void createHeaderBand();
+    void bringForward();
+
+    static inline QList<HelpPage *> s_loaded;
+};

@@ -3,24 +3,12 @@
 // "Fermer" unloads both pages.
 #pragma once
 
-#include <QWidget>
+#include "help_page.h"
 
-class QLabel;
-class QPushButton;
-
-class Notice2 : public QWidget
+class Notice2 : public HelpPage
 {
     Q_OBJECT
-public:
-    // Shows page 2, building it if it is not loaded, and brings it forward.
-    static void showPage(QWidget *owner);
-    // The loaded page, shown or hidden, or nullptr.
-    static Notice2 *loaded();
-
-    ~Notice2() override;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
+    friend class HelpPage;
 
 private:
     explicit Notice2(QWidget *owner);
@@ -30,14 +18,7 @@ private:
     void PagePréc_Click();
     void Fermer_Click();
 
-    QLabel *Etiquette6 = nullptr;
-    QLabel *Etiquette4 = nullptr;
-    QLabel *Etiquette11 = nullptr;
-    QLabel *Etiquette12 = nullptr;
-    QLabel *Etiquette15 = nullptr;
-    QLabel *Etiquette13 = nullptr;
-    QLabel *Etiquette14 = nullptr;
-    QLabel *Etiquette5 = nullptr;
-    QPushButton *PagePréc = nullptr;
-    QPushButton *Fermer = nullptr;
+    QLabel *Etiquette6{}, *Etiquette4{}, *Etiquette11{}, *Etiquette12{}, *Etiquette15{},
+            *Etiquette13{}, *Etiquette14{}, *Etiquette5{};
+    QPushButton *PagePréc{}, *Fermer{};
 };

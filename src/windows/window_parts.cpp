@@ -2,59 +2,51 @@
 
 #include "credits.h"
 #include "toolkit/appearance.h"
+#include "toolkit/colors.h"
 #include "toolkit/picture.h"
-#include "toolkit/twips.h"
+#include "toolkit/widgets.h"
 
 #include <QLabel>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-// Every picture of these windows is drawn at 480 by 480 twips.
-constexpr double pictureSize = 480;
-
-} // namespace
-
-QLabel *addLabel(QWidget *window, const QString &name, const QString &text, double left, double top,
-                 double width, double height)
+QLabel *addLabel(QWidget *window, const QString &name, const QString &text, const TwipsRect &area)
 {
-    auto *label = new QLabel(text, window);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel *label = newLabel(window, name, text, area);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Twips::place(label, left, top, width, height);
     return label;
 }
 
-Picture *addPicture(QWidget *window, const QString &name, const QString &svgPath,
+Picture *addPicture(QWidget *window, const QString &name, const QString &picture,
                     const QString &subject, double left, double top)
 {
-    auto *picture = new Picture(window, svgPath);
-    picture->setObjectName(name);
-    picture->setAccessibleName(subject);
-    Twips::place(picture, left, top, pictureSize, pictureSize);
-    return picture;
+    Picture *shown = newPicture(window, name, picture, {left, top, 480, 480});
+    shown->setAccessibleName(subject);
+    return shown;
 }
 
-QLabel *addTitle(QWidget *window, double left, double top, double width, double height)
+Picture *addProgramIcon(QWidget *window, double left, double top)
 {
-    QLabel *title = addLabel(window, QStringLiteral("Etiquette1"), Credits::programName(), left,
-                             top, width, height);
+    return addPicture(window, u"Dessin1"_s, u"sobrimetre"_s,
+                      u"Icône de Sobrimetre : un verre de vin rouge et une jauge"_s, left, top);
+}
+
+QLabel *addTitle(QWidget *window, const TwipsRect &area)
+{
+    QLabel *title = addLabel(window, u"Etiquette1"_s, Credits::programName, area);
     title->setFont(timesNewRoman(24, FontStyle::Bold));
-    setTextColor(title, darkRed());
+    setTextColor(title, Colour::darkRed);
     return title;
 }
 
-QLabel *addVersion(QWidget *window, double left, double top, double width, double height)
+QLabel *addVersion(QWidget *window, const TwipsRect &area)
 {
-    return addLabel(window, QStringLiteral("Etiquette3"), Credits::version(), left, top, width,
-                    height);
+    return addLabel(window, u"Etiquette3"_s, Credits::version, area);
 }
 
-QLabel *addCredit(QWidget *window, const QString &text, double left, double top, double width,
-                  double height)
+QLabel *addCredit(QWidget *window, const QString &text, const TwipsRect &area)
 {
-    QLabel *credit = addLabel(window, QStringLiteral("Etiquette2"), text, left, top, width, height);
+    QLabel *credit = addLabel(window, u"Etiquette2"_s, text, area);
     credit->setFont(arial(8.25, FontStyle::Regular));
     return credit;
 }

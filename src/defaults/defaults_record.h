@@ -1,6 +1,7 @@
 // The user's usual values as Defaut.dat keeps them: weight, sex, corpulence, meal, and the
 // volume and degree of each drink category. The main window fills one from its widgets to
-// save, and copies one into its widgets at start-up; a fresh record holds the factory values.
+// save, and copies one into its widgets at start-up and reload; a fresh record holds the
+// factory values, which the restore command puts back.
 #pragma once
 
 #include "engine/drink_category.h"
@@ -24,9 +25,6 @@ struct DrinkDefaults
 
     bool operator==(const DrinkDefaults &) const = default;
 };
-
-// The factory volume and degree of a category, as plain integer texts.
-DrinkDefaults factoryDrinkDefaults(DrinkCategory category);
 
 struct DefaultsRecord
 {

@@ -19,9 +19,9 @@ void visitInFileOrder(Record &record, OnText onText, OnCode onCode)
     onCode(index++, record.sexCode);
     onCode(index++, record.corpulenceCode);
     onCode(index++, record.mealCode);
-    for (const DrinkCategory category : onScreenOrder) {
-        onText(index++, record[category].volume);
-        onText(index++, record[category].degree);
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        onText(index++, record[drink.category].volume);
+        onText(index++, record[drink.category].degree);
     }
 }
 

@@ -1,0 +1,56 @@
+// What the main window shows of an estimate, as plain data: the texts of the level and of the
+// wait, the bar on the scale, the alert signs, the light, the colours of the level and of the
+// message, and which message. The window applies it to its widgets as it stands; start-up and
+// the restore of the factory values show the blank result the same way.
+#pragma once
+
+#include "estimate.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class Light { Green, Yellow, Red };
+
+// The messages of the Note panel: the instructions, the caution from 0.3 g/l, the stop from the
+// legal limit on.
+enum class NoteMessage { Instruction, Caution, Stop };
+
+struct ResultDisplay
+{
+    std::string level; // two decimals, "." as decimal point: the window puts the user's there
+    std::string wait; // whole hours to wait
+    std::string_view waitUnit; // "heure" or "heures"
+    float barTop = 0; // twips
+    float barHeight = 0;
+    std::array<bool, 3> alerts{}; // from 0.3, from 0.5 and from 0.8 g/l
+    Light light = Light::Green;
+    std::uint32_t levelBackground = 0; // colours as 0xBBGGRR
+    std::uint32_t levelText = 0;
+    std::uint32_t noteText = 0;
+    std::optional<bool> noteBold; // unset: the message keeps its boldness
+    std::optional<double> notePoints; // unset: the message keeps its size
+    NoteMessage message = NoteMessage::Instruction;
+};
+
+// The display of an estimate. Below 0.3 g/l green and the instructions; then the caution in
+// yellow; from the legal limit the stop on red, on black from 0.8 g/l, where the message keeps
+// the size it had.
+ResultDisplay presentResult(const EstimateResult &result);
+
+// The blank result of start-up and of the reload of the usual values: "0,00", the bar at rest,
+// the green light, the instructions in dark green, not bold.
+ResultDisplay startupDisplay();
+// The blank result after the factory values are restored: the instructions in dark blue, bold
+// and size as they were.
+ResultDisplay restoredDisplay();
+
+// "heures" after more than one hour, else "heure", as the units beside the delay and the wait
+// read.
+std::string_view hourUnit(double hours);
+
+// The level as the window shows it: two decimals, rounded half away from zero, "." as the
+// decimal point.
+std::string formatLevel(double level);

@@ -1,0 +1,90 @@
+// The main window's result display: Recompute reads every input widget, runs the estimate and
+// shows the level, the hours to wait, the bar, the alerts, the lights and the message.
+#include "sobrimetre.h"
+
+#include "engine/arithmetic_overflow.h"
+#include "engine/read_number.h"
+#include "engine/result_display.h"
+#include "texts.h"
+#include "toolkit/appearance.h"
+#include "toolkit/colors.h"
+#include "toolkit/message_box.h"
+#include "toolkit/picture.h"
+#include "toolkit/result_text.h"
+#include "toolkit/shape.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+
+namespace {
+
+double numberIn(const QLineEdit *box)
+{
+    return readNumber(box->text().toStdString());
+}
+
+} // namespace
+
+void Sobrimetre::Recompute()
+{
+    if (Ready != 1)
+        return;
+    EstimateResult result;
+    try {
+        EstimateInputs inputs;
+        inputs.weightKg = numberIn(Poids);
+        if (inputs.weightKg == 0) {
+            warnAboutWeight();
+            return;
+        }
+        inputs.isMale = OptionH->isChecked();
+        inputs.corpulenceNormal = CorpuN->isChecked();
+        inputs.mealTaken = CocheR->checkState() == Qt::Checked;
+        for (const DrinkCategoryInfo &drink : drinkCategories) {
+            const DrinkColumn column = drinkColumn(drink.category);
+            inputs[drink.category] = {numberIn(column.count), numberIn(column.volume),
+                                      numberIn(column.degree)};
+        }
+        inputs.delayHours = numberIn(Délai);
+        result = estimate(inputs);
+    } catch (const ArithmeticOverflow &) {
+        // Nothing has been written yet: the results shown before stay as they were.
+        showWarning(this, overflowWarning);
+        return;
+    }
+    showDisplay(presentResult(result));
+}
+
+void Sobrimetre::warnAboutWeight()
+{
+    showWarning(this, weightWarning);
+    Poids->setFocus();
+    // Emptying a box that held text runs its change reaction, and so this warning, once more.
+    Poids->setText(QString());
+}
+
+void Sobrimetre::showDisplay(const ResultDisplay &display)
+{
+    showResultText(Alcoolémie,
+                   QString::fromStdString(display.level).replace(u'.', QLocale().decimalPoint()));
+    showResultText(Attente, QString::fromStdString(display.wait));
+    Etiquette15->setText(QString::fromUtf8(display.waitUnit));
+    Colonne->setTwipsGeometry(
+            {Colonne->left(), display.barTop, Colonne->twipsWidth(), display.barHeight});
+    Alerte1->setVisible(display.alerts[0]);
+    Alerte2->setVisible(display.alerts[1]);
+    Alerte3->setVisible(display.alerts[2]);
+    FeuVert->setVisible(display.light == Light::Green);
+    FeuJaune->setVisible(display.light == Light::Yellow);
+    FeuRouge->setVisible(display.light == Light::Red);
+    setColors(Alcoolémie, fromBgr(display.levelText), fromBgr(display.levelBackground));
+    setTextColor(Note, fromBgr(display.noteText));
+    if (display.noteBold)
+        setBold(Note, *display.noteBold);
+    if (display.notePoints)
+        setPointSize(Note, *display.notePoints);
+    showResultText(Note, textOf(display.message));
+}

@@ -1,0 +1,42 @@
+#include "texts.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString instructionText
+        = u"Indiquez d'abord votre poids, puis renseignez les rubriques en spécifiant votre "
+          u"corpulence (normale ou forte), votre sexe et votre consommation de boissons "
+          u"alcoolisées. Précisez si vous avez pris un repas et le nombre d'heures écoulées "
+          u"depuis la dernière prise d'alcool (1 heure au minimum)."_s;
+
+const QString cautionText
+        = u"ATTENTION ! L'alcoolémie estimée ne dépasse pas le seuil légal, mais vos réflexes "
+          u"peuvent déjà être altérés. Autant que possible, attendez encore un peu avant de "
+          u"prendre la route et SOYEZ PRUDENT !"_s;
+
+const QString stopText
+        = u"STOP ! VOUS N'ÊTES PAS EN ÉTAT DE PRENDRE LE VOLANT. ATTENDEZ ENCORE AU MINIMUM "
+          u"PENDANT LA DURÉE INDIQUÉE CI-CONTRE."_s;
+
+} // namespace
+
+const QString &textOf(NoteMessage message)
+{
+    switch (message) {
+    case NoteMessage::Caution:
+        return cautionText;
+    case NoteMessage::Stop:
+        return stopText;
+    case NoteMessage::Instruction:
+        break;
+    }
+    return instructionText;
+}
+
+const QString weightWarning = u"Vous devez saisir une valeur correcte pour le poids."_s;
+
+const QString delayWarning
+        = u"L'alcoolémie ne peut être évaluée que pour un délai supérieur ou égal à 1 heure."_s;
+
+const QString overflowWarning = u"Calcul impossible : une valeur saisie est trop grande."_s;

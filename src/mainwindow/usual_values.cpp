@@ -1,0 +1,96 @@
+// The user's usual values in the fields: start-up and the reload command put back those of
+// Defaut.dat, the restore command the factory ones, the save command writes them to the file.
+// Start-up and restore also empty the glass counts, set the delay to one hour and show a blank
+// result; they compute nothing, the first estimate comes with the user's next edit.
+#include "sobrimetre.h"
+
+#include "defaults/defaults_file.h"
+#include "defaults/defaults_format.h"
+#include "defaults/weight_field.h"
+#include "engine/result_display.h"
+#include "toolkit/appearance.h"
+#include "toolkit/colors.h"
+#include "toolkit/frame.h"
+#include "toolkit/message_box.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace Qt::StringLiterals;
+
+void Sobrimetre::Form_Load()
+{
+    Ready = 0;
+    for (QWidget *widget : std::initializer_list<QWidget *>{Cadre1, Cadre2, Cadre3, Cadre4, OptionH,
+                                                            OptionF, CorpuN, CorpuF, CocheR})
+        setBackgroundColor(widget, Colour::panel);
+    applyUsualValues(readDefaultsFile());
+    startAfresh(startupDisplay());
+    Ready = 1;
+}
+
+void Sobrimetre::Ini_Click()
+{
+    Form_Load();
+    Poids->setFocus();
+}
+
+// Neither reads nor writes Defaut.dat: to keep these values the user saves them.
+void Sobrimetre::Rétablir_Click()
+{
+    Ready = 0;
+    applyUsualValues(DefaultsRecord());
+    startAfresh(restoredDisplay());
+    Ready = 1;
+}
+
+void Sobrimetre::Sauve_Click()
+{
+    QString reason;
+    if (!saveDefaults(usualValues(), &reason))
+        showWarning(this, u"Les valeurs n'ont pas pu être enregistrées : %1"_s.arg(reason));
+}
+
+DefaultsRecord Sobrimetre::usualValues() const
+{
+    DefaultsRecord values;
+    values.weight = weightField(Poids->text().toStdString());
+    values.corpulenceCode = CorpuN->isChecked() ? corpulenceNormal : corpulenceStrong;
+    values.sexCode = OptionH->isChecked() ? sexMan : sexWoman;
+    values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        const DrinkColumn column = drinkColumn(drink.category);
+        values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
+                                  fitToTextField(column.degree->text().toStdString())};
+    }
+    return values;
+}
+
+// A weight is kept only when it reads as more than 0; any code but 1 selects a woman, a strong
+// build and no meal. The texts go into their boxes as they stand, and every box turns black.
+void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
+{
+    Poids->setText(hasPositiveWeight(values.weight) ? QString::fromStdString(values.weight)
+                                                    : QString());
+    setTextColor(Poids, Colour::black);
+    (values.sexCode == sexMan ? OptionH : OptionF)->setChecked(true);
+    (values.corpulenceCode == corpulenceNormal ? CorpuN : CorpuF)->setChecked(true);
+    CocheR->setChecked(values.mealCode == mealTaken);
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        const DrinkColumn column = drinkColumn(drink.category);
+        column.volume->setText(QString::fromStdString(values[drink.category].volume));
+        setTextColor(column.volume, Colour::black);
+        column.degree->setText(QString::fromStdString(values[drink.category].degree));
+        setTextColor(column.degree, Colour::black);
+    }
+}
+
+void Sobrimetre::startAfresh(const ResultDisplay &blank)
+{
+    for (const DrinkCategoryInfo &drink : drinkCategories)
+        drinkColumn(drink.category).count->setText(QString());
+    Délai->setText(u"1"_s);
+    setTextColor(Délai, Colour::black);
+    showDisplay(blank);
+}

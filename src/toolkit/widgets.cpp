@@ -1,0 +1,70 @@
+#include "widgets.h"
+
+#include "frame.h"
+#include "line.h"
+#include "picture.h"
+#include "shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename Widget>
+Widget *named(Widget *widget, const QString &name, const TwipsRect &area)
+{
+    widget->setObjectName(name);
+    Twips::place(widget, area);
+    return widget;
+}
+
+} // namespace
+
+QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, const TwipsRect &area,
+                 Qt::Alignment alignment)
+{
+    auto *label = named(new QLabel(text, parent), name, area);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area)
+{
+    auto *box = named(new QLineEdit(parent), name, area);
+    box->setMaxLength(maxLength);
+    return box;
+}
+
+Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
+                const TwipsRect &area)
+{
+    return named(new Frame(caption, parent), name, area);
+}
+
+Picture *newPicture(QWidget *parent, const QString &name, const QString &picture,
+                    const TwipsRect &area)
+{
+    return named(new Picture(parent, u":/icons/"_s + picture + u".svg"_s), name, area);
+}
+
+Shape *newShape(QWidget *parent, const QString &name, const TwipsRect &area)
+{
+    auto *shape = new Shape(parent);
+    shape->setObjectName(name);
+    shape->setTwipsGeometry(area);
+    return shape;
+}
+
+Line *newLine(QWidget *parent, const QString &name, QPointF from, QPointF to, const QColor &colour,
+              int widthInPixels)
+{
+    auto *line = new Line(parent);
+    line->setObjectName(name);
+    line->setPen(colour, widthInPixels);
+    line->setPoints(static_cast<float>(from.x()), static_cast<float>(from.y()),
+                    static_cast<float>(to.x()), static_cast<float>(to.y()));
+    return line;
+}

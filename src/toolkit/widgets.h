@@ -1,0 +1,43 @@
+// The one place where the program's windows make their widgets: each bears its design name as
+// its object name, by which a screen reader or a test finds it, and stands at a rectangle in
+// twips of its parent. Fonts and colours are set by the window afterwards.
+#pragma once
+
+#include "twips.h"
+
+#include <QPointF>
+#include <QString>
+
+class Frame;
+class Line;
+class Picture;
+class QColor;
+class QLabel;
+class QLineEdit;
+class QWidget;
+class Shape;
+
+// A label that shows its text as it stands, never as markup (the help texts hold "<<" and
+// ">>"), with no background of its own.
+QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, const TwipsRect &area,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
+Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
+                const TwipsRect &area);
+// picture names one of the program's pictures, such as "horloge".
+Picture *newPicture(QWidget *parent, const QString &name, const QString &picture,
+                    const TwipsRect &area);
+Shape *newShape(QWidget *parent, const QString &name, const TwipsRect &area);
+Line *newLine(QWidget *parent, const QString &name, QPointF from, QPointF to, const QColor &colour,
+              int widthInPixels = 1);
+
+// A push button, option button or check box with its caption.
+template<typename Button>
+Button *newButton(QWidget *parent, const QString &name, const QString &caption,
+                  const TwipsRect &area)
+{
+    auto *button = new Button(caption, parent);
+    button->setObjectName(name);
+    Twips::place(button, area);
+    return button;
+}
