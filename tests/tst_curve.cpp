@@ -256,8 +256,8 @@ void TestCurve::fixedLines()
     QVERIFY(line);
     QCOMPARE(QPointF(line->x1(), line->y1()), ends.topLeft());
     QCOMPARE(QPointF(line->x2(), line->y2()), ends.bottomRight());
-    QCOMPARE(line->color(), color);
-    QCOMPARE(line->lineWidth(), 1);
+    QCOMPARE(line->strokeColor(), color);
+    QCOMPARE(line->strokeWidth(), 1);
 }
 
 void TestCurve::labels_data()

@@ -389,9 +389,9 @@ void TestMainWindow::shapes()
     QCOMPARE(shape->twipsWidth(), float(twips.width()));
     QCOMPARE(shape->twipsHeight(), float(twips.height()));
     QCOMPARE(shape->fillColor(), fill);
-    QCOMPARE(shape->borderWidth(), borderWidth);
+    QCOMPARE(shape->strokeWidth(), borderWidth);
     if (borderWidth > 0)
-        QCOMPARE(shape->borderColor(), border);
+        QCOMPARE(shape->strokeColor(), border);
     QVERIFY(shape->isVisibleTo(m_window.get()));
 }
 
@@ -432,8 +432,8 @@ void TestMainWindow::ticks()
     QCOMPARE(tick->x2(), 8000.0f);
     QCOMPARE(tick->y1(), y);
     QCOMPARE(tick->y2(), y);
-    QCOMPARE(tick->color(), color);
-    QCOMPARE(tick->lineWidth(), width);
+    QCOMPARE(tick->strokeColor(), color);
+    QCOMPARE(tick->strokeWidth(), width);
 }
 
 void TestMainWindow::drawingOrder_data()

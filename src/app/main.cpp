@@ -1,7 +1,7 @@
 // Sobrimetre: estimates a blood-alcohol level and tells whether one may drive. The program
 // starts on its splash window, which after one second shows the main window and closes.
-#include "toolkit/application.h"
 #include "mainwindow/sobrimetre.h"
+#include "toolkit/application.h"
 #include "windows/accueil.h"
 
 #include <memory>

@@ -87,9 +87,9 @@ void Graph::createWidgets()
                         centredOnItsHeight);
     createLevelLabels();
 
-    Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360});
+    Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
+                            u"Imprimer la courbe"_s);
     Impression->setToolTip(u"Imprimer"_s);
-    Impression->setAccessibleName(u"Imprimer la courbe"_s);
 }
 
 // One label per tenth of a g/l, "0,10" to "2,20", centred on the height of its value.

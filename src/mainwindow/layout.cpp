@@ -92,9 +92,9 @@ void Sobrimetre::createSubjectFrame(QWidget *client)
     CorpuF = newButton<QRadioButton>(Cadre4, u"CorpuF"_s, u"For&te"_s, {240, 600, 1095, 315});
     CorpuN->setChecked(true);
 
-    Homme = newPicture(Cadre1, u"Homme"_s, u"homme"_s, {4200, 360, 480, 480});
+    Homme = newPicture(Cadre1, u"Homme"_s, u"homme"_s, {4200, 360, 480, 480}, u"Homme"_s);
     OptionH = newButton<QRadioButton>(Cadre1, u"OptionH"_s, u"&Homme"_s, {4680, 480, 975, 255});
-    Femme = newPicture(Cadre1, u"Femme"_s, u"femme"_s, {5640, 360, 480, 480});
+    Femme = newPicture(Cadre1, u"Femme"_s, u"femme"_s, {5640, 360, 480, 480}, u"Femme"_s);
     OptionF = newButton<QRadioButton>(Cadre1, u"OptionF"_s, u"&Femme"_s, {6120, 480, 855, 255});
     OptionH->setChecked(true);
     for (QWidget *widget : std::initializer_list<QWidget *>{Cadre1, Etiquette1, Cadre4, CorpuN,
@@ -116,7 +116,8 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
     const QFont regular = arial(8.25, FontStyle::Regular);
 
     Cadre2 = newFrame(client, u"Cadre2"_s, u"Consommation"_s, {120, 1440, 7095, 2535});
-    Repas = newPicture(Cadre2, u"Repas"_s, u"repas"_s, {240, 600, 480, 480});
+    Repas = newPicture(Cadre2, u"Repas"_s, u"repas"_s, {240, 600, 480, 480},
+                       u"Repas : fourchette, couteau et cuillère"_s);
     CocheR = newButton<QCheckBox>(Cadre2, u"CocheR"_s, u"&Repas"_s, {840, 600, 855, 495});
     Etiquette4 = newLabel(Cadre2, u"Etiquette4"_s, u"&Nombre de verres :"_s,
                           {120, 1440, 1695, 255});
@@ -147,7 +148,8 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
         this->*members.heading = heading;
 
         Picture *button = newPicture(Cadre2, QString::fromUtf8(drink.button),
-                                     QString::fromUtf8(drink.picture), place.button);
+                                     QString::fromUtf8(drink.picture), place.button,
+                                     QString::fromUtf8(drink.addGlass));
         button->setToolTip(addGlassTip);
         this->*members.button = button;
 
@@ -195,14 +197,15 @@ void Sobrimetre::createResultLine(QWidget *client)
 
     Forme1 = newShape(client, u"Forme1"_s, {120, 4560, 5295, 1215});
     Forme1->setFillColor(Colour::lightYellow);
-    Forme1->setBorder(Colour::lightOlive, 1);
+    Forme1->setStroke(Colour::lightOlive, 1);
 
     Note = newLabel(client, u"Note"_s, textOf(NoteMessage::Instruction), {240, 4680, 5055, 1050});
     Note->setWordWrap(true);
     Note->setFont(arial(8.25, FontStyle::Regular));
     setColors(Note, Colour::darkGreen, Colour::lightYellow);
 
-    GraphImg = newPicture(client, u"GraphImg"_s, u"graphique"_s, {6840, 4080, 375, 375});
+    GraphImg = newPicture(client, u"GraphImg"_s, u"graphique"_s, {6840, 4080, 375, 375},
+                          u"Graphique de l'alcoolémie sur 24 heures"_s);
     GraphImg->setToolTip(u"Graphique"_s);
 
     BtnIni = newButton<QPushButton>(client, u"BtnIni"_s, u"&Initialiser"_s,
@@ -216,7 +219,7 @@ void Sobrimetre::createResultLine(QWidget *client)
 void Sobrimetre::createWaitFrame(QWidget *client)
 {
     Cadre3 = newFrame(client, u"Cadre3"_s, u"Attendre encore..."_s, {5520, 4560, 1815, 1215});
-    Horloge = newPicture(Cadre3, u"Horloge"_s, u"horloge"_s, {240, 360, 480, 480});
+    Horloge = newPicture(Cadre3, u"Horloge"_s, u"horloge"_s, {240, 360, 480, 480}, u"Horloge"_s);
 
     Attente = newLabel(Cadre3, u"Attente"_s, u"0"_s, {960, 360, 615, 375}, Qt::AlignCenter);
     Attente->setFont(arial(13.5, FontStyle::Regular));
@@ -230,16 +233,16 @@ void Sobrimetre::createWaitFrame(QWidget *client)
 void Sobrimetre::createScale(QWidget *client)
 {
     Shape1 = newShape(client, u"Shape1"_s, {7440, 120, 1695, 4530});
-    Shape1->setBorder(palette().color(QPalette::Shadow), 1);
+    Shape1->setStroke(palette().color(QPalette::Shadow), 1);
 
     Forme2 = newShape(client, u"Forme2"_s, {7605, 240, 1350, 4280});
     Forme2->setFillColor(Colour::lightYellow);
-    Forme2->setBorder(Colour::lightOlive, 3);
+    Forme2->setStroke(Colour::lightOlive, 3);
 
     const TwipsRect lights{8070, 480, 480, 480};
-    FeuRouge = newPicture(client, u"FeuRouge"_s, u"feu_rouge"_s, lights);
-    FeuJaune = newPicture(client, u"FeuJaune"_s, u"feu_jaune"_s, lights);
-    FeuVert = newPicture(client, u"FeuVert"_s, u"feu_vert"_s, lights);
+    FeuRouge = newPicture(client, u"FeuRouge"_s, u"feu_rouge"_s, lights, u"Feu rouge"_s);
+    FeuJaune = newPicture(client, u"FeuJaune"_s, u"feu_jaune"_s, lights, u"Feu orange"_s);
+    FeuVert = newPicture(client, u"FeuVert"_s, u"feu_vert"_s, lights, u"Feu vert"_s);
     FeuRouge->hide();
     FeuJaune->hide();
 
@@ -282,9 +285,12 @@ void Sobrimetre::createScale(QWidget *client)
     }
     setTextColor(Etiquette18, Colour::red);
 
-    Alerte1 = newPicture(client, u"Alerte1"_s, u"alerte_derapage"_s, {8040, 3480, 480, 480});
-    Alerte2 = newPicture(client, u"Alerte2"_s, u"alerte_stop"_s, {8040, 2880, 480, 480});
-    Alerte3 = newPicture(client, u"Alerte3"_s, u"alerte_handicap"_s, {8040, 2160, 480, 480});
+    Alerte1 = newPicture(client, u"Alerte1"_s, u"alerte_derapage"_s, {8040, 3480, 480, 480},
+                         u"Panneau de danger : réflexes altérés"_s);
+    Alerte2 = newPicture(client, u"Alerte2"_s, u"alerte_stop"_s, {8040, 2880, 480, 480},
+                         u"Panneau stop : seuil légal dépassé"_s);
+    Alerte3 = newPicture(client, u"Alerte3"_s, u"alerte_handicap"_s, {8040, 2160, 480, 480},
+                         u"Fauteuil roulant : danger grave"_s);
     for (Picture *alert : {Alerte1, Alerte2, Alerte3})
         alert->hide();
 

@@ -51,6 +51,13 @@ bool hasBackgroundColor(const QWidget *widget, const QColor &color)
     return widget->autoFillBackground() && backgroundColor(widget) == color;
 }
 
+// Only a font that differs is applied: each change makes the widget lay out its text again.
+void changeFont(QWidget *widget, const QFont &font)
+{
+    if (font != widget->font())
+        widget->setFont(font);
+}
+
 } // namespace
 
 void setTextColor(QWidget *widget, const QColor &color)
@@ -90,18 +97,14 @@ void setColors(QWidget *widget, const QColor &text, const QColor &background)
 
 void setBold(QWidget *widget, bool bold)
 {
-    if (widget->font().bold() == bold)
-        return;
     QFont font = widget->font();
     font.setBold(bold);
-    widget->setFont(font);
+    changeFont(widget, font);
 }
 
 void setPointSize(QWidget *widget, double points)
 {
-    if (widget->font().pointSizeF() == points)
-        return;
     QFont font = widget->font();
     font.setPointSizeF(points);
-    widget->setFont(font);
+    changeFont(widget, font);
 }

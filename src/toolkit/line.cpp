@@ -5,9 +5,9 @@
 #include <QPainter>
 
 Line::Line(QWidget *parent)
-    : QWidget(parent)
+    : WindowlessItem(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setStroke(Qt::black, 1);
 }
 
 void Line::setPoints(float x1, float y1, float x2, float y2)
@@ -34,17 +34,10 @@ void Line::setY2(float y)
     setPoints(m_x1, m_y1, m_x2, y);
 }
 
-void Line::setPen(const QColor &color, int widthInPixels)
-{
-    m_color = color;
-    m_lineWidth = widthInPixels;
-    updatePixelGeometry();
-}
-
 void Line::updatePixelGeometry()
 {
-    // The widget covers the line's bounding box, widened by the pen on every side.
-    const int margin = m_lineWidth;
+    // The widget covers the line's bounding box, widened by the stroke on every side.
+    const int margin = strokeWidth();
     const QRect box = QRect(QPoint(Twips::toPixels(m_x1), Twips::toPixels(m_y1)),
                             QPoint(Twips::toPixels(m_x2), Twips::toPixels(m_y2)))
                               .normalized()
@@ -56,7 +49,8 @@ void Line::updatePixelGeometry()
 void Line::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    QPen pen(m_color, m_lineWidth);
+    const int width = strokeWidth();
+    QPen pen(strokeColor(), width);
     // Square caps reach the end pixels, so that the curve's two segments meet at its peak.
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
@@ -65,7 +59,7 @@ void Line::paintEvent(QPaintEvent * /*event*/)
     const QPoint to(Twips::toPixels(m_x2), Twips::toPixels(m_y2));
     // A line whose ends meet is a dot on that pixel; a pen stroke would put it on the next one.
     if (from == to) {
-        painter.fillRect(QRect(from - offset, QSize(m_lineWidth, m_lineWidth)), m_color);
+        painter.fillRect(QRect(from - offset, QSize(width, width)), strokeColor());
         return;
     }
     // Pixel centres: a one-pixel line lies exactly on its row or column.

@@ -1,12 +1,11 @@
-// A windowless straight line between two points given in twips of its parent. The end points
-// are kept exactly as the program set them (single precision); the line may run outside its
-// parent, which then cuts it.
+// A windowless straight line between two points given in twips of its parent, drawn with its
+// stroke. The end points are kept exactly as the program set them (single precision); the line
+// may run outside its parent, which then cuts it.
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "windowless_item.h"
 
-class Line : public QWidget
+class Line : public WindowlessItem
 {
     Q_OBJECT
 public:
@@ -21,20 +20,10 @@ public:
     void setX2(float x);
     void setY2(float y);
 
-    QColor color() const { return m_color; }
-    int lineWidth() const { return m_lineWidth; }
-    void setPen(const QColor &color, int widthInPixels);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void updatePixelGeometry() override;
 
 private:
-    void updatePixelGeometry();
-
-    float m_x1 = 0;
-    float m_y1 = 0;
-    float m_x2 = 0;
-    float m_y2 = 0;
-    QColor m_color = Qt::black;
-    int m_lineWidth = 1;
+    float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
 };

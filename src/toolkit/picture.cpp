@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Picture::Picture(QWidget *parent, const QString &svgPath)
+Picture::Picture(const QString &svgPath, QWidget *parent)
     : QWidget(parent)
     , m_path(svgPath)
     , m_renderer(svgPath)

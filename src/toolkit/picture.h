@@ -9,7 +9,7 @@ class Picture : public QWidget
 {
     Q_OBJECT
 public:
-    Picture(QWidget *parent, const QString &svgPath);
+    explicit Picture(const QString &svgPath, QWidget *parent = nullptr);
 
     QString svgPath() const { return m_path; }
 

@@ -4,17 +4,19 @@
 
 #include <QPainter>
 
-Shape::Shape(QWidget *parent)
-    : QWidget(parent)
+Shape::Shape(QWidget *parent, const TwipsRect &area)
+    : WindowlessItem(parent)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setTwipsGeometry(area);
 }
 
 void Shape::setTwipsGeometry(const TwipsRect &area)
 {
-    const auto single = [](double twips) { return static_cast<float>(twips); };
-    if (m_left == single(area.left) && m_top == single(area.top)
-        && m_width == single(area.width) && m_height == single(area.height))
+    const auto single = [](double twips) {
+        return static_cast<float>(twips);
+    };
+    if (m_left == single(area.left) && m_top == single(area.top) && m_width == single(area.width)
+        && m_height == single(area.height))
         return;
     m_left = single(area.left);
     m_top = single(area.top);
@@ -28,13 +30,6 @@ void Shape::setFillColor(const QColor &color)
     if (m_fill == color)
         return;
     m_fill = color;
-    update();
-}
-
-void Shape::setBorder(const QColor &color, int widthInPixels)
-{
-    m_border = color;
-    m_borderWidth = widthInPixels;
     update();
 }
 
@@ -52,14 +47,14 @@ void Shape::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     if (m_fill.isValid())
         painter.fillRect(rect(), m_fill);
-    if (m_borderWidth > 0) {
+    const int width = strokeWidth();
+    if (width > 0) {
         // The border is drawn inside the rectangle, as wide as asked.
-        const int inset = m_borderWidth / 2;
-        QPen pen(m_border, m_borderWidth);
+        const int inset = width / 2;
+        QPen pen(strokeColor(), width);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(inset, inset, -inset - (m_borderWidth % 2),
-                                         -inset - (m_borderWidth % 2)));
+        painter.drawRect(rect().adjusted(inset, inset, -inset - (width % 2), -inset - (width % 2)));
     }
 }

@@ -38,23 +38,23 @@ QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const
     return box;
 }
 
-Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
-                const TwipsRect &area)
+Frame *newFrame(QWidget *parent, const QString &name, const QString &caption, const TwipsRect &area)
 {
     return named(new Frame(caption, parent), name, area);
 }
 
 Picture *newPicture(QWidget *parent, const QString &name, const QString &picture,
-                    const TwipsRect &area)
+                    const TwipsRect &area, const QString &subject)
 {
-    return named(new Picture(parent, u":/icons/"_s + picture + u".svg"_s), name, area);
+    auto *shown = named(new Picture(u":/icons/"_s + picture + u".svg"_s, parent), name, area);
+    shown->setAccessibleName(subject);
+    return shown;
 }
 
 Shape *newShape(QWidget *parent, const QString &name, const TwipsRect &area)
 {
-    auto *shape = new Shape(parent);
+    auto *shape = new Shape(parent, area);
     shape->setObjectName(name);
-    shape->setTwipsGeometry(area);
     return shape;
 }
 
@@ -63,7 +63,7 @@ Line *newLine(QWidget *parent, const QString &name, QPointF from, QPointF to, co
 {
     auto *line = new Line(parent);
     line->setObjectName(name);
-    line->setPen(colour, widthInPixels);
+    line->setStroke(colour, widthInPixels);
     line->setPoints(static_cast<float>(from.x()), static_cast<float>(from.y()),
                     static_cast<float>(to.x()), static_cast<float>(to.y()));
     return line;

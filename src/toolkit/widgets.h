@@ -24,9 +24,10 @@ QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, cons
 QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
 Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
                 const TwipsRect &area);
-// picture names one of the program's pictures, such as "horloge".
+// picture names one of the program's pictures, such as "horloge"; subject is what a screen
+// reader says of it.
 Picture *newPicture(QWidget *parent, const QString &name, const QString &picture,
-                    const TwipsRect &area);
+                    const TwipsRect &area, const QString &subject);
 Shape *newShape(QWidget *parent, const QString &name, const TwipsRect &area);
 Line *newLine(QWidget *parent, const QString &name, QPointF from, QPointF to, const QColor &colour,
               int widthInPixels = 1);

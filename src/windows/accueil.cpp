@@ -4,6 +4,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/picture.h"
+#include "toolkit/widgets.h"
 #include "window_parts.h"
 
 #include <QGuiApplication>
@@ -42,8 +43,9 @@ void Accueil::createWidgets()
     setFrameStyle(QFrame::Box | QFrame::Plain);
 
     Dessin1 = addProgramIcon(this, 240, 360);
-    Dessin2 = addPicture(this, u"Dessin2"_s, u"feu_tricolore"_s, u"Feu tricolore"_s, 720, 240);
-    Dessin3 = addPicture(this, u"Dessin3"_s, u"horloge"_s, u"Horloge"_s, 600, 720);
+    Dessin2 = newPicture(this, u"Dessin2"_s, u"feu_tricolore"_s, {720, 240, 480, 480},
+                         u"Feu tricolore"_s);
+    Dessin3 = newPicture(this, u"Dessin3"_s, u"horloge"_s, {600, 720, 480, 480}, u"Horloge"_s);
     // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright line the
     // whole width below the pictures, where it stands centred.
     Etiquette1 = addTitle(this, {1320, 360, 2415, 615});

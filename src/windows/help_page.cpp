@@ -13,7 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
-HelpPage::HelpPage(QWidget *owner, const QString &name, const QString &caption)
+HelpPage::HelpPage(QWidget *owner, const QString &name, const QString &caption,
+                   std::span<const HelpText> texts)
     : QWidget(owner, Qt::Window)
 {
     setObjectName(name);
@@ -24,6 +25,8 @@ HelpPage::HelpPage(QWidget *owner, const QString &name, const QString &caption)
     setBackgroundColor(this, Colour::lightYellow);
     setFont(arial(8.25, FontStyle::Bold));
     createHeaderBand();
+    for (const HelpText &text : texts)
+        addText(text);
 }
 
 HelpPage::~HelpPage()
@@ -55,7 +58,7 @@ void HelpPage::bringForward()
 
 void HelpPage::createHeaderBand()
 {
-    newShape(this, u"Forme1"_s, {360, 120, 8535, 735})->setBorder(Colour::darkRed, 1);
+    newShape(this, u"Forme1"_s, {360, 120, 8535, 735})->setStroke(Colour::darkRed, 1);
     addProgramIcon(this, 480, 240);
     // "Sobrimetre" in 24 pt needs a little more room than the version would leave it, so the
     // version stands a little further right.
@@ -64,31 +67,36 @@ void HelpPage::createHeaderBand()
     addCredit(this, Credits::copyright, {5880, 480, 2775, 255});
 }
 
-QLabel *HelpPage::addText(const QString &name, const QString &text, double top, double height)
+void HelpPage::addText(const HelpText &text)
 {
-    return addText(name, text, {360, top, 8535, height});
+    QLabel *label = addLabel(this, QString::fromUtf16(text.name), QString::fromUtf16(text.text),
+                             text.area);
+    switch (text.look) {
+    case HelpText::Body:
+        label->setFont(arial(9, FontStyle::Regular));
+        break;
+    case HelpText::Item:
+        label->setFont(arial(9, FontStyle::Regular));
+        setTextColor(label, Colour::darkGreen);
+        break;
+    case HelpText::Warning:
+        label->setFont(arial(9, FontStyle::Bold));
+        setTextColor(label, Colour::red);
+        break;
+    case HelpText::Hint:
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        label->setFont(arial(8.25, FontStyle::BoldItalic));
+        setTextColor(label, Colour::darkRed);
+        break;
+    }
 }
 
-QLabel *HelpPage::addText(const QString &name, const QString &text, const TwipsRect &area)
-{
-    QLabel *label = addLabel(this, name, text, area);
-    label->setFont(arial(9, FontStyle::Regular));
-    return label;
-}
-
-QLabel *HelpPage::addPageHint(const QString &name, const QString &text)
-{
-    QLabel *hint = addLabel(this, name, text, {600, 5880, 5895, 255});
-    hint->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    hint->setFont(arial(8.25, FontStyle::BoldItalic));
-    setTextColor(hint, Colour::darkRed);
-    return hint;
-}
-
-QPushButton *HelpPage::addPageButton(const QString &name, const QString &caption)
+QPushButton *HelpPage::addPageButton(const QString &name, const QString &caption,
+                                     const QString &accessibleName)
 {
     auto *button = newButton<QPushButton>(this, name, caption, {6840, 5760, 975, 375});
     button->setFont(arial(9.75, FontStyle::Regular));
+    button->setAccessibleName(accessibleName);
     return button;
 }
 

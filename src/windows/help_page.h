@@ -12,8 +12,26 @@
 #include <QList>
 #include <QWidget>
 
-class QLabel;
+#include <span>
+
 class QPushButton;
+
+// One text of a help page: its label's name, its place and its look.
+struct HelpText
+{
+    enum Look {
+        Body, // Arial 9 pt regular
+        Item, // a factor of the estimate, in dark green
+        Warning, // in red, Arial 9 pt bold
+        Hint // the dark-red hint at the foot, right-aligned, pointing to the page button
+    };
+    static constexpr TwipsRect hintArea{600, 5880, 5895, 255};
+
+    const char16_t *name;
+    TwipsRect area;
+    Look look;
+    const char16_t *text;
+};
 
 class HelpPage : public QWidget
 {
@@ -49,19 +67,18 @@ public:
     ~HelpPage() override;
 
 protected:
-    HelpPage(QWidget *owner, const QString &name, const QString &caption);
+    HelpPage(QWidget *owner, const QString &name, const QString &caption,
+             std::span<const HelpText> texts);
     void closeEvent(QCloseEvent *event) override;
 
-    // A body text in Arial 9 pt regular, across the page unless another area is given.
-    QLabel *addText(const QString &name, const QString &text, double top, double height);
-    QLabel *addText(const QString &name, const QString &text, const TwipsRect &area);
-    // The dark-red hint at the foot of the page that points to the page button.
-    QLabel *addPageHint(const QString &name, const QString &text);
-    QPushButton *addPageButton(const QString &name, const QString &caption);
+    // The button that leads to the other page, and the button that closes this one.
+    QPushButton *addPageButton(const QString &name, const QString &caption,
+                               const QString &accessibleName);
     QPushButton *addCloseButton();
 
 private:
     void createHeaderBand();
+    void addText(const HelpText &text);
     void bringForward();
 
     static inline QList<HelpPage *> s_loaded;

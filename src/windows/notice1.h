@@ -10,17 +10,11 @@ class Notice1 : public HelpPage
     Q_OBJECT
     friend class HelpPage;
 
-private:
     explicit Notice1(QWidget *owner);
-    void createWidgets();
-    void connectEvents();
 
     void PageSuiv_Click();
     void Fermer_Click();
 
-    QLabel *Etiquette4{}, *Etiquette5{}, *Etiquette6{};
-    // The factors of the estimate, in dark green.
-    QLabel *Etiquette7{}, *Etiquette8{}, *Etiquette9{}, *Etiquette10{};
-    QLabel *Etiquette14{}, *Etiquette11{}, *Etiquette13{}, *Etiquette12{};
-    QPushButton *PageSuiv{}, *Fermer{};
+    QPushButton *PageSuiv;
+    QPushButton *Fermer;
 };

@@ -1,74 +1,64 @@
 #include "notice2.h"
 
-#include "help_page.h"
 #include "notice1.h"
-#include "toolkit/appearance.h"
-#include "toolkit/colors.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The page's texts, top to bottom: the restore command, how to read the delay and the wait,
+// and the limits of an estimate.
+constexpr HelpText texts[] = {
+        {u"Etiquette6",
+         {360, 1080, 8535, 495},
+         HelpText::Body,
+         u"La commande RÉTABLIR du menu OPTIONS permet de restaurer les valeurs d'origine "
+         u"proposées par SOBRIMETRE."},
+        {u"Etiquette4",
+         {360, 1680, 8535, 1095},
+         HelpText::Body,
+         u"Le NOMBRE D'HEURES saisi dans la zone \"APRÈS\" s'entend à partir de la FIN DU REPAS ou "
+         u"de la DERNIÈRE PRISE de boisson alcoolisée. L'évaluation de l'alcoolémie ne peut être "
+         u"faite que pour un délai minimum de 1 heure après la dernière prise d'alcool. Le "
+         u"programme indique, s'il y a lieu, dans le cadre \"ATTENDRE ENCORE...\", le délai "
+         u"minimum d'attente supplémentaire à respecter avant de prendre le volant."},
+        {u"Etiquette11",
+         {360, 2880, 8535, 255},
+         HelpText::Warning,
+         u"MAIS ATTENTION ! IL NE S'AGIT QUE D'ÉVALUATION ET NON DE MESURE !"},
+        {u"Etiquette12",
+         {360, 3240, 8535, 495},
+         HelpText::Body,
+         u"Il existe en effet d'importantes VARIATIONS INDIVIDUELLES portant sur la tolérance à "
+         u"alcoolémie égale et sur la rapidité du retour à la normale après l'absorption de "
+         u"boissons alcoolisées."},
+        {u"Etiquette15",
+         {360, 3840, 8535, 495},
+         HelpText::Body,
+         u"D'autres facteurs, qui ne sont pas pris en compte par ce programme, peuvent aussi "
+         u"interagir avec l'alcool, comme la prise de MÉDICAMENTS :"},
+        {u"Etiquette13",
+         {360, 4440, 8535, 735},
+         HelpText::Body,
+         u"Certains médicaments potentialisent les effets de l'alcool : TRANQUILLISANTS et autres "
+         u"psychotropes, mais aussi analgésiques, antihistaminiques, vasodilatateurs... La prise "
+         u"d'ASPIRINE peut également élever l'alcoolémie..."},
+        {u"Etiquette14",
+         {360, 5280, 8535, 255},
+         HelpText::Warning,
+         u"PRUDENCE ET SOBRIÉTÉ RESTENT DONC LES MAÎTRES MOTS DE LA SÉCURITÉ AU VOLANT !"},
+        {u"Etiquette5", HelpText::hintArea, HelpText::Hint,
+         u"CLIQUER SUR  <<  POUR AFFICHER LA PAGE PRÉCÉDENTE "},
+};
+
+} // namespace
+
 Notice2::Notice2(QWidget *owner)
-    : HelpPage(owner, u"Notice2"_s, u"Notice : page 2"_s)
-{
-    createWidgets();
-    connectEvents();
-}
-
-void Notice2::createWidgets()
-{
-    Etiquette6 = addText(u"Etiquette6"_s,
-                         u"La commande RÉTABLIR du menu OPTIONS permet de "
-                         u"restaurer les valeurs d'origine proposées par "
-                         u"SOBRIMETRE."_s,
-                         1080, 495);
-    Etiquette4 = addText(u"Etiquette4"_s,
-                         u"Le NOMBRE D'HEURES saisi dans la zone \"APRÈS\" s'entend à partir de "
-                         u"la FIN DU REPAS ou de la DERNIÈRE PRISE de boisson alcoolisée. "
-                         u"L'évaluation de l'alcoolémie ne peut être faite que pour un délai "
-                         u"minimum de 1 heure après la dernière prise d'alcool. Le programme "
-                         u"indique, s'il y a lieu, dans le cadre \"ATTENDRE ENCORE...\", le délai "
-                         u"minimum d'attente supplémentaire à respecter avant de prendre le "
-                         u"volant."_s,
-                         1680, 1095);
-    Etiquette11 = addText(u"Etiquette11"_s,
-                          u"MAIS ATTENTION ! IL NE S'AGIT QUE D'ÉVALUATION ET NON DE MESURE !"_s,
-                          2880, 255);
-    Etiquette12 = addText(u"Etiquette12"_s,
-                          u"Il existe en effet d'importantes VARIATIONS INDIVIDUELLES portant sur "
-                          u"la tolérance à alcoolémie égale et sur la rapidité du retour à la "
-                          u"normale après l'absorption de boissons alcoolisées."_s,
-                          3240, 495);
-    Etiquette15 = addText(u"Etiquette15"_s,
-                          u"D'autres facteurs, qui ne sont pas pris en compte par ce programme, "
-                          u"peuvent aussi interagir avec l'alcool, comme la prise de "
-                          u"MÉDICAMENTS :"_s,
-                          3840, 495);
-    Etiquette13 = addText(u"Etiquette13"_s,
-                          u"Certains médicaments potentialisent les effets de l'alcool : "
-                          u"TRANQUILLISANTS et autres psychotropes, mais aussi analgésiques, "
-                          u"antihistaminiques, vasodilatateurs... La prise d'ASPIRINE peut "
-                          u"également élever l'alcoolémie..."_s,
-                          4440, 735);
-    Etiquette14 = addText(u"Etiquette14"_s,
-                          u"PRUDENCE ET SOBRIÉTÉ RESTENT DONC LES MAÎTRES MOTS DE "
-                          u"LA SÉCURITÉ AU VOLANT !"_s,
-                          5280, 255);
-    for (QLabel *warning : {Etiquette11, Etiquette14}) {
-        warning->setFont(arial(9, FontStyle::Bold));
-        setTextColor(warning, Colour::red);
-    }
-    Etiquette5 = addPageHint(u"Etiquette5"_s,
-                             u"CLIQUER SUR  <<  POUR AFFICHER LA PAGE PRÉCÉDENTE "_s);
-
-    PagePréc = addPageButton(u"PagePréc"_s, u"<<"_s);
-    PagePréc->setAccessibleName(u"Page précédente"_s);
-    Fermer = addCloseButton();
-}
-
-void Notice2::connectEvents()
+    : HelpPage(owner, u"Notice2"_s, u"Notice : page 2"_s, texts)
+    , PagePréc(addPageButton(u"PagePréc"_s, u"<<"_s, u"Page précédente"_s))
+    , Fermer(addCloseButton())
 {
     connect(PagePréc, &QPushButton::clicked, this, &Notice2::PagePréc_Click);
     connect(Fermer, &QPushButton::clicked, this, &Notice2::Fermer_Click);
@@ -83,7 +73,7 @@ void Notice2::PagePréc_Click()
 // Closes page 1 too, whether it is hidden behind this page or shown beside it.
 void Notice2::Fermer_Click()
 {
-    if (Notice1 *page1 = loaded<Notice1>())
+    if (auto *page1 = loaded<Notice1>())
         page1->close();
     close();
 }

@@ -10,15 +10,11 @@ class Notice2 : public HelpPage
     Q_OBJECT
     friend class HelpPage;
 
-private:
     explicit Notice2(QWidget *owner);
-    void createWidgets();
-    void connectEvents();
 
     void PagePréc_Click();
     void Fermer_Click();
 
-    QLabel *Etiquette6{}, *Etiquette4{}, *Etiquette11{}, *Etiquette12{}, *Etiquette15{},
-            *Etiquette13{}, *Etiquette14{}, *Etiquette5{};
-    QPushButton *PagePréc{}, *Fermer{};
+    QPushButton *PagePréc;
+    QPushButton *Fermer;
 };

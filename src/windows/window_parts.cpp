@@ -17,18 +17,10 @@ QLabel *addLabel(QWidget *window, const QString &name, const QString &text, cons
     return label;
 }
 
-Picture *addPicture(QWidget *window, const QString &name, const QString &picture,
-                    const QString &subject, double left, double top)
-{
-    Picture *shown = newPicture(window, name, picture, {left, top, 480, 480});
-    shown->setAccessibleName(subject);
-    return shown;
-}
-
 Picture *addProgramIcon(QWidget *window, double left, double top)
 {
-    return addPicture(window, u"Dessin1"_s, u"sobrimetre"_s,
-                      u"Icône de Sobrimetre : un verre de vin rouge et une jauge"_s, left, top);
+    return newPicture(window, u"Dessin1"_s, u"sobrimetre"_s, {left, top, 480, 480},
+                      u"Icône de Sobrimetre : un verre de vin rouge et une jauge"_s);
 }
 
 QLabel *addTitle(QWidget *window, const TwipsRect &area)

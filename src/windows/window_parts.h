@@ -14,9 +14,6 @@ class QWidget;
 // A transparent label in the window's font, its text at the top left, wrapped within its width.
 QLabel *addLabel(QWidget *window, const QString &name, const QString &text, const TwipsRect &area);
 
-// A 480 by 480 twips picture at left, top; subject is what a screen reader says of it.
-Picture *addPicture(QWidget *window, const QString &name, const QString &picture,
-                    const QString &subject, double left, double top);
 // The program's icon, a glass of red wine beside a red gauge, as the picture Dessin1.
 Picture *addProgramIcon(QWidget *window, double left, double top);
 
