@@ -210,6 +210,8 @@ private Q_SLOTS:
     void commandsClearRedVerdict_data();
     void commandsClearRedVerdict();
     void reloadAfterRestoreBringsSavedValuesBack();
+    void reloadShowsWhatTheFileNowHolds_data();
+    void reloadShowsWhatTheFileNowHolds();
 
 private:
     void startWindow();
@@ -772,6 +774,45 @@ void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
     verifyBlankResult();
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
     QCOMPARE(m_boxes->count(), 0);
+}
+
+// The file changes behind the window's back: F2 shows what it holds now, and the factory value
+// for every value it lacks, never a value of the file read before.
+void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<Shown>("expected");
+
+    QTest::newRow("file deleted: created empty, factory values") << u"delete"_s << factoryShown();
+    Shown firstThree;
+    firstThree.weight = u"80    "_s;
+    QTest::newRow("shorter file: its three records, the rest factory")
+            << u"shorten"_s << firstThree;
+    QTest::newRow("folder in its place: nothing to read, factory values")
+            << u"folder"_s << factoryShown();
+}
+
+void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds()
+{
+    QFETCH(QString, change);
+    QFETCH(Shown, expected);
+    QList<QByteArray> before{text("64"), code(2), code(2), code(1)};
+    for (int drink = 0; drink < 12; ++drink)
+        before << text("7");
+    writeFile(fileName, fileOf(before));
+    startWindow();
+    QCOMPARE(box(u"Poids"_s)->text(), u"64    "_s);
+
+    QVERIFY(QFile::remove(fileName));
+    if (change == u"shorten"_s)
+        writeFile(fileName, fileOf({text("80"), code(1), code(1)}));
+    else if (change == u"folder"_s)
+        QVERIFY(QDir().mkdir(fileName));
+    press(QKeySequence(Qt::Key_F2));
+
+    QCOMPARE(m_boxes->count(), 0);
+    verifyShown(expected);
+    verifyBlankResult();
 }
 
 QTEST_MAIN(TestDefaultsWindow)

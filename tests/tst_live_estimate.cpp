@@ -2,6 +2,7 @@
 // clicking the drink pictures, the options and the meal box, tabbing from box to box, closing the
 // window. Each test checks what the user then sees: the level, its colours, the lights, the
 // alerts, the waiting time and its unit, the bar, the message, the warnings.
+#include "curve/graph.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
 #include "mainwindow/sobrimetre.h"
@@ -9,6 +10,7 @@
 #include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
+#include "toolkit/line.h"
 #include "toolkit/picture.h"
 #include "toolkit/shape.h"
 #include "windows/notice1.h"
@@ -22,9 +24,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -126,6 +130,8 @@ private Q_SLOTS:
     void overflow();
     void closingEndsEveryWindow_data();
     void closingEndsEveryWindow();
+    void curveOfTheLevelShown_data();
+    void curveOfTheLevelShown();
 
 private:
     template<typename T = QWidget>
@@ -1008,6 +1014,47 @@ void TestLiveEstimate::closingEndsEveryWindow()
     QCOMPARE(HelpPage::loaded<Notice2>(), nullptr);
     for (const QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+void TestLiveEstimate::curveOfTheLevelShown_data()
+{
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("peak");
+
+    // Three glasses of wine for a man of 70 kg: 0.64653 g/l one hour after; 0.40653 three hours
+    // after, shown 0,41, whose curve peaks at 0,41 + 0,24, not at the unrounded 0.64653.
+    QTest::newRow("one hour after") << u"1"_s << u"0,65"_s << 0.65;
+    QTest::newRow("three hours after: the rounded level taken back")
+            << u"3"_s << u"0,41"_s << 0.41 + 2 * 0.12;
+    QTest::newRow("nothing left after nine hours: flat") << u"9"_s << u"0,00"_s << 0.0;
+}
+
+// Ctrl+G draws the curve from the level as the window shows it, read back with the user's
+// decimal separator, and from the delay.
+void TestLiveEstimate::curveOfTheLevelShown()
+{
+    QFETCH(QString, delay);
+    QFETCH(QString, shown);
+    QFETCH(double, peak);
+
+    QVERIFY(typeWorkedExample());
+    QVERIFY(typeInto(box(u"Délai"_s), delay));
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), shown);
+
+    std::optional<std::pair<float, float>> drawn;
+    QTimer::singleShot(0, m_window.get(), [this, &drawn] {
+        if (auto *graph = m_window->findChild<Graph *>()) {
+            const auto *fall = child<Line>(graph, u"LigneDc"_s);
+            drawn = {fall->y1(), fall->x2()};
+            graph->close();
+        }
+    });
+    QTest::keyClick(m_window.get(), Qt::Key_G, Qt::ControlModifier);
+
+    QVERIFY(drawn);
+    QCOMPARE(drawn->first, static_cast<float>(5640 - 2400 * peak));
+    QCOMPARE(drawn->second, static_cast<float>(960 + peak / 0.12 * 300));
 }
 
 QTEST_MAIN(TestLiveEstimate)
