@@ -2,13 +2,10 @@
 // every field, the estimate and the whole result display (a count is not marked). Measured
 // between two verdicts, so that every result widget really changes, and within one verdict.
 #include "mainwindow/sobrimetre.h"
+#include "test_support.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QLocale>
-#include <QTemporaryDir>
-#include <QVariant>
 
 #include <utility>
 
@@ -20,20 +17,11 @@ namespace {
 
 QLineEdit *wineCount = nullptr;
 
-// The text box called name, found as a test tool finds it.
-QLineEdit *box(const Sobrimetre &window, const QString &name)
-{
-    auto *found = window.findChild<QLineEdit *>(name);
-    if (found == nullptr)
-        qFatal("The main window has no text box named %s", qPrintable(name));
-    return found;
-}
-
 // Typical values: a man of 72 kg, two hours after a cocktail and some glasses of wine. They are
 // written with Ready at 0, as start-up writes the fields: nothing is computed yet.
 void fillTypicalValues(Sobrimetre &window)
 {
-    window.setProperty("Ready", QVariant::fromValue(qint16(0)));
+    setReady(&window, 0);
     const std::pair<QString, QString> values[] = {{u"Poids"_s, u"72"_s}, {u"VOL_K"_s, u"12"_s},
                                                   {u"DEG_K"_s, u"12"_s}, {u"NB_K"_s, u"1"_s},
                                                   {u"VOL_B"_s, u"25"_s}, {u"DEG_B"_s, u"5"_s},
@@ -41,8 +29,8 @@ void fillTypicalValues(Sobrimetre &window)
                                                   {u"VOL_V"_s, u"12"_s}, {u"DEG_V"_s, u"11"_s},
                                                   {u"Délai"_s, u"2"_s}};
     for (const auto &[name, text] : values)
-        box(window, name)->setText(text);
-    window.setProperty("Ready", QVariant::fromValue(qint16(1)));
+        child<QLineEdit>(&window, name)->setText(text);
+    setReady(&window, 1);
 }
 
 // Sets the wine count, Ready being 1, alternately to two values: each change recomputes.
@@ -78,16 +66,15 @@ BENCHMARK(recomputeWithinOneVerdict);
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    useFrenchLocale();
     // Start-up reads Defaut.dat in the current directory, and creates it when it is missing.
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
+    const TemporaryWorkingDirectory folder;
 
     Sobrimetre mainWindow;
     fillTypicalValues(mainWindow);
     mainWindow.show();
     QApplication::processEvents();
-    wineCount = box(mainWindow, u"NB_V"_s);
+    wineCount = child<QLineEdit>(&mainWindow, u"NB_V"_s);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

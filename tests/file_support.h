@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 inline QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -27,10 +29,9 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 inline QStringList directorySnapshot()
 {
     QStringList snapshot;
-    const auto entries = QDir(QStringLiteral("."))
-                                 .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                        | QDir::Hidden,
-                                                QDir::Name);
+    const auto entries = QDir(u"."_s).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                            | QDir::Hidden,
+                                                    QDir::Name);
     for (const QFileInfo &entry : entries) {
         snapshot << entry.fileName();
         if (entry.isFile())

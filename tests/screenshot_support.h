@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 inline void saveScreenshot(QWidget *window, const QString &folder, const QString &name)
 {
     window->show();
     QApplication::processEvents();
     QDir().mkpath(folder);
-    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    window->grab().save(QDir(folder).filePath(name + u".png"_s));
 }

@@ -9,20 +9,22 @@
 #include <QApplication>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     useFrenchLocale();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
 
-    saveScreenshot(Accueil::showSplash([] {}), folder, QStringLiteral("accueil"));
+    saveScreenshot(Accueil::showSplash([] {}), folder, u"accueil"_s);
 
     APropos about(nullptr);
-    saveScreenshot(&about, folder, QStringLiteral("apropos"));
+    saveScreenshot(&about, folder, u"apropos"_s);
 
     HelpPage::showPage<Notice1>(nullptr);
-    saveScreenshot(HelpPage::loaded<Notice1>(), folder, QStringLiteral("notice1"));
-    HelpPage::loaded<Notice1>()->findChild<QPushButton *>(QStringLiteral("PageSuiv"))->click();
-    saveScreenshot(HelpPage::loaded<Notice2>(), folder, QStringLiteral("notice2"));
+    saveScreenshot(HelpPage::loaded<Notice1>(), folder, u"notice1"_s);
+    HelpPage::loaded<Notice1>()->findChild<QPushButton *>(u"PageSuiv"_s)->click();
+    saveScreenshot(HelpPage::loaded<Notice2>(), folder, u"notice2"_s);
     return 0;
 }

@@ -148,10 +148,10 @@ QWidget *TestWindows::open(const QString &window)
         m_about->show();
         return m_about.get();
     }
-    perform(QStringLiteral("MNotice"));
+    perform(u"MNotice"_s);
     if (window == u"Notice1")
         return HelpPage::loaded<Notice1>();
-    perform(QStringLiteral("PageSuiv"));
+    perform(u"PageSuiv"_s);
     return HelpPage::loaded<Notice2>();
 }
 
@@ -457,9 +457,8 @@ void TestWindows::texts()
                                                                int(label->alignment())
                                                                        | Qt::TextWordWrap,
                                                                text);
-        QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("needs %1 by %2")
-                                                                            .arg(needed.width())
-                                                                            .arg(needed.height())));
+        QVERIFY2(label->contentsRect().contains(needed),
+                 qPrintable(u"needs %1 by %2"_s.arg(needed.width()).arg(needed.height())));
     }
 }
 
@@ -646,8 +645,8 @@ void TestWindows::helpPagesEndWithTheProgram()
 {
     QFETCH(bool, destroyMainWindow);
 
-    perform(QStringLiteral("MNotice"));
-    perform(QStringLiteral("PageSuiv"));
+    perform(u"MNotice"_s);
+    perform(u"PageSuiv"_s);
     QPointer<Notice1> page1 = HelpPage::loaded<Notice1>();
     QPointer<Notice2> page2 = HelpPage::loaded<Notice2>();
     QVERIFY(page1 != nullptr && page2 != nullptr);
@@ -713,3 +712,5 @@ int main(int argc, char *argv[])
 }
 
 #include "tst_windows.moc"
+
+using namespace Qt::StringLiterals;

@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
+const QString defaultsFileName = u"Defaut.dat"_s;
+
 DefaultsRecord readDefaultsFile()
 {
     DefaultsRecord record;

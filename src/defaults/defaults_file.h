@@ -7,7 +7,7 @@
 
 #include <QString>
 
-inline const QString defaultsFileName = QStringLiteral("Defaut.dat");
+extern const QString defaultsFileName;
 
 // The values Defaut.dat holds, with the factory value for each one it lacks; the file is created
 // empty when there is none. A file that cannot be opened or read holds nothing: all the values

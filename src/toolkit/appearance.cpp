@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 QFont makeFont(const QString &family, double points, FontStyle style)
 {
     QFont font(family);
@@ -14,12 +16,12 @@ QFont makeFont(const QString &family, double points, FontStyle style)
 
 QFont arial(double points, FontStyle style)
 {
-    return makeFont(QStringLiteral("Arial"), points, style);
+    return makeFont(u"Arial"_s, points, style);
 }
 
 QFont timesNewRoman(double points, FontStyle style)
 {
-    return makeFont(QStringLiteral("Times New Roman"), points, style);
+    return makeFont(u"Times New Roman"_s, points, style);
 }
 
 QColor textColor(const QWidget *widget)

@@ -4,6 +4,8 @@
 
 #include <exception>
 
+using namespace Qt::StringLiterals;
+
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 { }
@@ -14,7 +16,7 @@ bool Application::notify(QObject *receiver, QEvent *event)
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
         showWarning(QApplication::activeWindow(),
-                    QStringLiteral("Erreur inattendue : ") + QString::fromUtf8(error.what()));
+                    u"Erreur inattendue : "_s + QString::fromUtf8(error.what()));
     }
     // The failed reaction has ended; the event is not handed to anyone else.
     return true;

@@ -2,9 +2,10 @@
 
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 void showWarning(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention !"), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, u"Attention !"_s, text, QMessageBox::Ok, parent);
     box.exec();
 }
