@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
 
     HelpPage::showPage<Notice1>(nullptr);
     saveScreenshot(HelpPage::loaded<Notice1>(), folder, u"notice1"_s);
-    HelpPage::loaded<Notice1>()->findChild<QPushButton *>(u"PageSuiv"_s)->click();
+    child<QPushButton>(HelpPage::loaded<Notice1>(), u"PageSuiv"_s)->click();
     saveScreenshot(HelpPage::loaded<Notice2>(), folder, u"notice2"_s);
     return 0;
 }

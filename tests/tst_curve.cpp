@@ -38,7 +38,7 @@ struct SeenWindow
 
 Segment segmentOf(const Graph *graph, const char *name)
 {
-    const auto *line = graph->findChild<Line *>(QString::fromLatin1(name));
+    const auto *line = child<Line>(graph, QString::fromLatin1(name));
     return {line->x1(), line->y1(), line->x2(), line->y2()};
 }
 
@@ -252,8 +252,7 @@ void TestCurve::fixedLines()
     QFETCH(QColor, color);
 
     const Graph graph;
-    const auto *line = graph.findChild<Line *>(name);
-    QVERIFY(line);
+    const auto *line = child<Line>(&graph, name);
     QCOMPARE(QPointF(line->x1(), line->y1()), ends.topLeft());
     QCOMPARE(QPointF(line->x2(), line->y2()), ends.bottomRight());
     QCOMPARE(line->strokeColor(), color);
@@ -299,8 +298,7 @@ void TestCurve::labels()
     QFETCH(QColor, color);
 
     const Graph graph;
-    const auto *label = graph.findChild<QLabel *>(name);
-    QVERIFY(label);
+    const auto *label = child<QLabel>(&graph, name);
     QCOMPARE(label->text(), text);
     QCOMPARE(label->geometry(),
              Twips::toPixelRect({double(twips.x()), double(twips.y()), double(twips.width()),
@@ -333,8 +331,7 @@ void TestCurve::window()
     QVERIFY(graph.isModal());
     QCOMPARE(backgroundColor(&graph), QApplication::palette().color(QPalette::Window));
 
-    const auto *print = graph.findChild<Picture *>(u"Impression"_s);
-    QVERIFY(print);
+    const auto *print = child<Picture>(&graph, u"Impression"_s);
     QCOMPARE(print->svgPath(), u":/icons/imprimante.svg"_s);
     QCOMPARE(print->toolTip(), u"Imprimer"_s);
     QCOMPARE(print->geometry(), Twips::toPixelRect({8760, 120, 360, 360}));
@@ -384,7 +381,7 @@ void TestCurve::printsImageWithoutButton()
     const TemporaryWorkingDirectory folder;
     Graph graph;
     graph.show();
-    auto *print = graph.findChild<Picture *>(u"Impression"_s);
+    auto *print = child<Picture>(&graph, u"Impression"_s);
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
 
     QPrinter printer(QPrinter::HighResolution);
@@ -421,7 +418,7 @@ void TestCurve::printerThatCannotStartIsReported()
     const TemporaryWorkingDirectory folder;
     Graph graph;
     graph.show();
-    auto *print = graph.findChild<Picture *>(u"Impression"_s);
+    auto *print = child<Picture>(&graph, u"Impression"_s);
 
     QPrinter printer(QPrinter::HighResolution);
     usePdfOutput(printer, folder.filePath(u"missing/curve.pdf"_s));
@@ -444,7 +441,7 @@ void TestCurve::missingDefaultPrinterIsReported()
     Graph graph;
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
-    auto *print = graph.findChild<Picture *>(u"Impression"_s);
+    auto *print = child<Picture>(&graph, u"Impression"_s);
 
     const MessageBoxWatcher watcher;
     QTest::mouseClick(print, Qt::LeftButton);

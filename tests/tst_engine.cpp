@@ -68,7 +68,6 @@ private Q_SLOTS:
     void formatsLevel();
     void presentsResult_data();
     void presentsResult();
-    void blankResults();
     void takesPeakBack_data();
     void takesPeakBack();
 };
@@ -447,28 +446,6 @@ void TestEngine::presentsResult()
     // A severe level keeps the message's size from the state shown before; every other state
     // sets it.
     QCOMPARE(shown.notePoints.has_value(), result.verdict != Verdict::RedSevere);
-}
-
-// Start-up and the restore of the factory values show the same blank result; start-up's
-// instructions are dark green and regular, the restore's dark blue with their boldness kept.
-void TestEngine::blankResults()
-{
-    for (const ResultDisplay &blank : {startupDisplay(), restoredDisplay()}) {
-        QCOMPARE(blank.level, "0.00");
-        QCOMPARE(blank.wait, "0");
-        QCOMPARE(blank.waitUnit, "heure");
-        QCOMPARE(blank.barTop, 4500.0f);
-        QCOMPARE(blank.barHeight, 15.0f);
-        QCOMPARE(blank.light, Light::Green);
-        QVERIFY(blank.alerts == (std::array<bool, 3>{}));
-        QCOMPARE(blank.levelBackground, 0x80FF80u);
-        QCOMPARE(blank.message, NoteMessage::Instruction);
-        QVERIFY(!blank.notePoints);
-    }
-    QCOMPARE(startupDisplay().noteText, 0x008000u);
-    QCOMPARE(startupDisplay().noteBold, false);
-    QCOMPARE(restoredDisplay().noteText, 0xC00000u);
-    QVERIFY(!restoredDisplay().noteBold);
 }
 
 void TestEngine::takesPeakBack_data()

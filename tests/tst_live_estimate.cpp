@@ -999,7 +999,7 @@ void TestLiveEstimate::closingEndsEveryWindow()
                                         && HelpPage::loaded<Notice2>()->isVisible()
                                 ? static_cast<QWidget *>(HelpPage::loaded<Notice2>())
                                 : HelpPage::loaded<Notice1>();
-        auto *button = page->findChild<QPushButton *>(name);
+        auto *button = child<QPushButton>(page, name);
         QVERIFY2(button, qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
     }

@@ -161,8 +161,7 @@ void TestWindows::perform(const QString &action)
 {
     const auto click = [](QWidget *page, const char *buttonName) {
         QVERIFY2(page != nullptr && page->isVisible(), buttonName);
-        auto *button = page->findChild<QPushButton *>(QString::fromUtf8(buttonName));
-        QVERIFY(button != nullptr);
+        auto *button = child<QPushButton>(page, QString::fromUtf8(buttonName));
         QTest::mouseClick(button, Qt::LeftButton);
     };
     if (action == u"MNotice")
@@ -232,7 +231,7 @@ void TestWindows::splashIgnoresClicks()
 
     int calls = 0;
     m_splash = Accueil::showSplash([&] { ++calls; });
-    QWidget *target = part.isEmpty() ? m_splash.data() : m_splash->findChild<QWidget *>(part);
+    QWidget *target = part.isEmpty() ? m_splash.data() : child<QWidget>(m_splash.data(), part);
     QVERIFY(target != nullptr);
     QTest::mouseClick(target, button, {}, part.isEmpty() ? QPoint(3, 3) : target->rect().center());
     processDeferredDeletes();
@@ -438,8 +437,7 @@ void TestWindows::texts()
 
     QWidget *shown = open(window);
     QVERIFY(shown != nullptr);
-    auto *widget = shown->findChild<QWidget *>(name);
-    QVERIFY(widget != nullptr);
+    auto *widget = child<QWidget>(shown, name);
     QCOMPARE(widget->property("text").toString(), text);
     QCOMPARE(widget->font().family(), font.family());
     QCOMPARE(widget->font().pointSizeF(), font.pointSizeF());
@@ -499,8 +497,7 @@ void TestWindows::pictures()
 
     QWidget *shown = open(window);
     QVERIFY(shown != nullptr);
-    auto *picture = shown->findChild<Picture *>(name);
-    QVERIFY(picture != nullptr);
+    auto *picture = child<Picture>(shown, name);
     QCOMPARE(picture->svgPath(), svg);
     QCOMPARE(picture->geometry(), geometry);
     QVERIFY(picture->isVisible());
@@ -533,7 +530,7 @@ void TestWindows::aboutClosesOnAnyClick()
         if (about == nullptr)
             return;
         modal = about->isModal();
-        QWidget *target = part.isEmpty() ? about : about->findChild<QWidget *>(part);
+        QWidget *target = part.isEmpty() ? about : child<QWidget>(about, part);
         if (target == nullptr)
             return;
         // The bottom-left corner is bare background.

@@ -1,6 +1,5 @@
-// The parts the secondary windows share: labels that wrap their text, the 480 by 480 pictures,
-// and the program's icon, title, version and credit line as every one of these windows shows
-// them.
+// The parts the secondary windows share: labels that wrap their text, and the program's icon,
+// title, version and credit line as every one of these windows shows them.
 #pragma once
 
 #include "toolkit/twips.h"
