@@ -76,7 +76,7 @@ void TestAccessibility::initTestCase()
 
 void TestAccessibility::init()
 {
-    m_window = std::make_unique<Sobrimetre>();
+    m_window = std::make_unique<Sobrimetre>(nullptr, [] { return QTime(20, 47); });
     m_window->show();
 }
 
@@ -122,8 +122,12 @@ void TestAccessibility::resultsExposeTheirText()
     child<QLineEdit>(m_window.get(), u"Poids"_s)->setText(u"70"_s);
     child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3"_s);
     QCOMPARE(accessibleText(level, QAccessible::Name), u"Alcoolémie estimée"_s);
-    QCOMPARE(accessibleText(level, QAccessible::Description), u"0,65"_s);
-    QCOMPARE(accessibleText(child(m_window.get(), u"Attente"_s), QAccessible::Description), u"2"_s);
+    // The level and the wait are followed by what their tooltips tell.
+    QCOMPARE(accessibleText(level, QAccessible::Description),
+             u"0,65. Soit environ 0,32 mg par litre d'air expiré. Retour à 0,00 g/l dans environ "
+             u"5 h, vers 2 h 15."_s);
+    QCOMPARE(accessibleText(child(m_window.get(), u"Attente"_s), QAccessible::Description),
+             u"2. Conduite possible vers 22 h 50 (seuil 0,5 g/l)"_s);
     QCOMPARE(accessibleText(note, QAccessible::Description), stopText);
 
     {

@@ -943,7 +943,8 @@ void TestLiveEstimate::overflow_data()
     QTest::addColumn<QString>("level");
 
     // Over three glasses of wine of 12 cl, for a man of 70 kg; only the last keystroke
-    // overflows, and a normal value typed after it shows its estimate.
+    // overflows, which leaves no estimate on screen, and a normal value typed after it shows
+    // its estimate.
     QTest::newRow("a degree beyond any number") << u"DEG_V"_s << u"1E309"_s << u"11"_s << u"0,65"_s;
     QTest::newRow("a degree whose grams overflow")
             << u"DEG_V"_s << u"9E307"_s << u"11"_s << u"0,65"_s;
@@ -972,11 +973,16 @@ void TestLiveEstimate::overflow()
 
     QCOMPARE(edited->text(), typed);
     QCOMPARE(newWarnings(), QStringList{warning(overflowWarningText)});
-    QCOMPARE(resultsOnScreen(m_window.get()), before);
+    // No light, no sign, the bar at rest and the reason in red: the message keeps its size.
+    const QString noEstimate = u"-,-- | #ffffff | #000000 | wait - heure | lights offoffoff | "
+                               u"alerts offoffoff | bar 4500 15 | Calcul impos | #ff0000 | bold"_s;
+    const QString size = before.section(u" | "_s, 10);
+    QCOMPARE(resultsOnScreen(m_window.get()), noEstimate + u" | "_s + size);
 
     QVERIFY(typeInto(edited, mended));
     QCOMPARE(newWarnings(), QStringList());
     QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
+    QVERIFY(child<QWidget>(m_window.get(), u"FeuRouge"_s)->isVisible());
 }
 
 void TestLiveEstimate::closingEndsEveryWindow_data()

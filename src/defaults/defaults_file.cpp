@@ -17,8 +17,8 @@ DefaultsRecord readDefaultsFile()
     // holds the usual values.
     if (!file.open(QIODevice::ReadWrite) && !file.open(QIODevice::ReadOnly))
         return record;
-    // Bytes past the 16 records mean nothing, so a huge file is not read whole.
-    const QByteArray bytes = file.read(static_cast<qint64>(defaultsFileSize));
+    // Bytes past the records mean nothing, so a huge file is not read whole.
+    const QByteArray bytes = file.read(static_cast<qint64>(largestDefaultsFileSize));
     if (file.error() != QFileDevice::NoError)
         return record;
     readDefaults(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

@@ -34,6 +34,21 @@ std::string_view valueBytes(std::string_view fileBytes, std::size_t index, std::
     return fileBytes.substr(start, length);
 }
 
+// Writes a 16-bit code at the start of record index, little-endian.
+void putCode(std::string &file, std::size_t index, std::int16_t code)
+{
+    const auto value = static_cast<std::uint16_t>(code);
+    file[index * defaultsRecordSize] = static_cast<char>(value & 0xFF);
+    file[index * defaultsRecordSize + 1] = static_cast<char>(value >> 8);
+}
+
+std::int16_t codeIn(std::string_view bytes)
+{
+    const auto low = static_cast<unsigned char>(bytes[0]);
+    const auto high = static_cast<unsigned char>(bytes[1]);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
+}
+
 } // namespace
 
 std::string fitToTextField(std::string_view utf8Text)
@@ -52,7 +67,7 @@ std::string fitToTextField(std::string_view utf8Text)
 
 std::string writeDefaults(const DefaultsRecord &record)
 {
-    std::string file(defaultsFileSize, '\0');
+    std::string file(record.probationary ? largestDefaultsFileSize : defaultsFileSize, '\0');
     visitInFileOrder(
             record,
             [&file](std::size_t index, const std::string &text) {
@@ -60,11 +75,9 @@ std::string writeDefaults(const DefaultsRecord &record)
                 bytes.resize(textFieldLength, ' ');
                 file.replace(index * defaultsRecordSize, textFieldLength, bytes);
             },
-            [&file](std::size_t index, std::int16_t code) {
-                const auto value = static_cast<std::uint16_t>(code);
-                file[index * defaultsRecordSize] = static_cast<char>(value & 0xFF);
-                file[index * defaultsRecordSize + 1] = static_cast<char>(value >> 8);
-            });
+            [&file](std::size_t index, std::int16_t code) { putCode(file, index, code); });
+    if (record.probationary)
+        putCode(file, defaultsRecordCount, probationaryLimitOn);
     return file;
 }
 
@@ -81,10 +94,10 @@ void readDefaults(std::string_view fileBytes, DefaultsRecord &record)
             },
             [fileBytes](std::size_t index, std::int16_t &code) {
                 const std::string_view bytes = valueBytes(fileBytes, index, codeLength);
-                if (bytes.empty())
-                    return;
-                const auto low = static_cast<unsigned char>(bytes[0]);
-                const auto high = static_cast<unsigned char>(bytes[1]);
-                code = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
+                if (!bytes.empty())
+                    code = codeIn(bytes);
             });
+    // Only a whole 17th record counts: a cut one says nothing sure.
+    record.probationary = fileBytes.size() >= largestDefaultsFileSize
+                          && codeIn(fileBytes.substr(defaultsFileSize)) == probationaryLimitOn;
 }

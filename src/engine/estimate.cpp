@@ -37,15 +37,14 @@ double diffusionCoefficient(bool isMale, bool corpulenceNormal)
     return coefficient;
 }
 
-Verdict classify(double level)
+Verdict classify(double level, DrivingLimit limit)
 {
     if (level >= severeLevel)
         return Verdict::RedSevere;
-    if (level >= legalLimit)
+    if (level >= legalLimitOf(limit))
         return Verdict::Red;
-    if (level >= cautionLevel)
-        return Verdict::Yellow;
-    return Verdict::Green;
+    const bool caution = limit == DrivingLimit::Probationary ? level > 0 : level >= cautionLevel;
+    return caution ? Verdict::Yellow : Verdict::Green;
 }
 
 EstimateResult estimate(const EstimateInputs &inputs)
@@ -65,9 +64,11 @@ EstimateResult estimate(const EstimateInputs &inputs)
                                      "élimination");
 
     EstimateResult result;
+    result.limit = inputs.limit;
+    const double limit = legalLimitOf(inputs.limit);
     result.level = raw > 0 ? raw : 0;
-    result.waitHours = checkedFinite((result.level - legalLimit) / eliminationPerHour, "attente");
-    result.waitDisplay = result.level >= legalLimit ? std::round(result.waitHours + 0.5) : 0;
-    result.verdict = classify(result.level);
+    result.waitHours = checkedFinite((result.level - limit) / eliminationPerHour, "attente");
+    result.waitDisplay = result.level >= limit ? std::round(result.waitHours + 0.5) : 0;
+    result.verdict = classify(result.level, inputs.limit);
     return result;
 }

@@ -7,6 +7,10 @@
 
 #include <array>
 
+// The limit a driver is held to: 0.5 g/l, or 0.2 g/l for probationary licence holders, learners
+// and drivers of public transport.
+enum class DrivingLimit { Standard, Probationary };
+
 struct CategoryIntake
 {
     double count = 0; // glasses
@@ -22,6 +26,7 @@ struct EstimateInputs
     bool mealTaken = false;
     std::array<CategoryIntake, drinkCategoryCount> intake{};
     double delayHours = 1; // hours since the last drink
+    DrivingLimit limit = DrivingLimit::Standard;
 
     CategoryIntake &operator[](DrinkCategory category) { return intake[indexOf(category)]; }
     const CategoryIntake &operator[](DrinkCategory category) const
@@ -30,23 +35,27 @@ struct EstimateInputs
     }
 };
 
+// Under the 0.2 g/l limit, any alcohol at all calls for caution: Yellow is above 0, Red from
+// 0.2 g/l.
 enum class Verdict {
     Green, // below 0.3 g/l
-    Yellow, // from 0.3 to below 0.5 g/l
-    Red, // from 0.5 to below 0.8 g/l: over the legal limit
+    Yellow, // from 0.3 to below the limit
+    Red, // from the limit to below 0.8 g/l
     RedSevere // 0.8 g/l and above
 };
 
 struct EstimateResult
 {
     double level = 0; // g/l, unrounded, never negative
-    double waitHours = 0; // hours to fall to 0.5 g/l; meaningful from 0.5 g/l on
+    double waitHours = 0; // hours to fall to the limit; meaningful from the limit on
     double waitDisplay = 0; // the whole number of hours shown to the user
     Verdict verdict = Verdict::Green;
+    DrivingLimit limit = DrivingLimit::Standard;
 };
 
 inline constexpr double cautionLevel = 0.3; // g/l: reflexes may already be impaired
 inline constexpr double legalLimit = 0.5; // g/l
+inline constexpr double probationaryLimit = 0.2; // g/l
 inline constexpr double severeLevel = 0.8; // g/l
 inline constexpr double eliminationPerHour = 0.12; // g/l per hour
 inline constexpr double mealDivisor = 1.5;
@@ -57,7 +66,12 @@ double alcoholGrams(const CategoryIntake &intake);
 double totalAlcoholGrams(const EstimateInputs &inputs);
 double diffusionCoefficient(bool isMale, bool corpulenceNormal);
 
-Verdict classify(double level);
+constexpr double legalLimitOf(DrivingLimit limit)
+{
+    return limit == DrivingLimit::Probationary ? probationaryLimit : legalLimit;
+}
+
+Verdict classify(double level, DrivingLimit limit = DrivingLimit::Standard);
 
 // Throws ArithmeticOverflow when a step no longer gives a finite value. A weight of exactly 0
 // is the caller's to refuse before (the window asks for a weight); here it is a division by

@@ -34,6 +34,9 @@ struct VerdictLook
     NoteMessage message;
 };
 
+// Breath and blood levels as French law pairs them: 0.25 mg/l of air for 0.5 g/l of blood.
+constexpr double bloodPerBreath = 2;
+
 constexpr VerdictLook verdictLooks[] = {
         {Light::Green, 0x80FF80, 0x000000, 0x008000, false, 8.25, NoteMessage::Instruction},
         {Light::Yellow, 0x00FFFF, 0x000000, 0x0000FF, true, 9, NoteMessage::Caution},
@@ -68,7 +71,7 @@ ResultDisplay presentResult(const EstimateResult &result)
                                 ? barCapHeight
                                 : static_cast<float>(result.level * barTwipsPerLevel);
     display.barTop = barBottom - display.barHeight;
-    display.alerts = {result.level >= cautionLevel, result.level >= legalLimit,
+    display.alerts = {result.level >= cautionLevel, result.level >= legalLimitOf(result.limit),
                       result.level >= severeLevel};
     const VerdictLook &look = verdictLooks[static_cast<std::size_t>(result.verdict)];
     display.light = look.light;
@@ -78,6 +81,24 @@ ResultDisplay presentResult(const EstimateResult &result)
     display.noteBold = look.noteBold;
     display.notePoints = look.notePoints;
     display.message = look.message;
+    display.estimated = true;
+    display.breath = formatLevel(result.level / bloodPerBreath);
+    display.hoursToZero = result.level / eliminationPerHour;
+    display.hoursToDrive = result.waitDisplay;
+    display.limit = result.limit;
+    return display;
+}
+
+ResultDisplay failedDisplay()
+{
+    ResultDisplay display = blankDisplay();
+    display.level = "-.--";
+    display.wait = "-";
+    display.light = Light::None;
+    display.levelBackground = 0xFFFFFF;
+    display.noteText = 0x0000FF;
+    display.noteBold = true;
+    display.message = NoteMessage::Failed;
     return display;
 }
 
@@ -99,6 +120,14 @@ ResultDisplay restoredDisplay()
 std::string_view hourUnit(double hours)
 {
     return hours > 1 ? "heures" : "heure";
+}
+
+int clockAfter(int secondsOfDay, double hours)
+{
+    constexpr double secondsPerDay = 24 * 3600;
+    constexpr double fiveMinutes = 5 * 60;
+    const double later = std::ceil((secondsOfDay + hours * 3600) / fiveMinutes) * fiveMinutes;
+    return static_cast<int>(std::fmod(later, secondsPerDay)) / 60;
 }
 
 std::string formatLevel(double level)

@@ -12,11 +12,12 @@
 #include <string>
 #include <string_view>
 
-enum class Light { Green, Yellow, Red };
+// No light is lit while there is no estimate.
+enum class Light { None, Green, Yellow, Red };
 
-// The messages of the Note panel: the instructions, the caution from 0.3 g/l, the stop from the
-// legal limit on.
-enum class NoteMessage { Instruction, Caution, Stop };
+// The messages of the Note panel: the instructions, the caution below the legal limit, the stop
+// from the limit on, and the estimate that could not be made.
+enum class NoteMessage { Instruction, Caution, Stop, Failed };
 
 struct ResultDisplay
 {
@@ -33,12 +34,25 @@ struct ResultDisplay
     std::optional<bool> noteBold; // unset: the message keeps its boldness
     std::optional<double> notePoints; // unset: the message keeps its size
     NoteMessage message = NoteMessage::Instruction;
+
+    // What the tooltips add: the level in the breath (mg per litre of exhaled air, two decimals,
+    // "." as decimal point), the hours until the level is back to 0, and the whole hours shown
+    // before driving under the limit.
+    bool estimated = false;
+    std::string breath;
+    double hoursToZero = 0;
+    double hoursToDrive = 0;
+    DrivingLimit limit = DrivingLimit::Standard;
 };
 
 // The display of an estimate. Below 0.3 g/l green and the instructions; then the caution in
 // yellow; from the legal limit the stop on red, on black from 0.8 g/l, where the message keeps
 // the size it had.
 ResultDisplay presentResult(const EstimateResult &result);
+
+// No estimate, after one that could not be made: "-,--" in black on white, "-" hours, no light,
+// the bar at rest and the reason in the message.
+ResultDisplay failedDisplay();
 
 // The blank result of start-up and of the reload of the usual values: "0,00", the bar at rest,
 // the green light, the instructions in dark green, not bold.
@@ -54,3 +68,8 @@ std::string_view hourUnit(double hours);
 // The level as the window shows it: two decimals, rounded half away from zero, "." as the
 // decimal point.
 std::string formatLevel(double level);
+
+// The time of day, in minutes from midnight, that lies the given hours after secondsOfDay,
+// rounded up to the next 5 minutes, so that it is never earlier than the true time; past
+// midnight it goes on from 0.
+int clockAfter(int secondsOfDay, double hours);

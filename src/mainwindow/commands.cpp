@@ -4,6 +4,9 @@
 
 #include "curve/graph.h"
 #include "engine/curve_peak.h"
+#include "toolkit/appearance.h"
+#include "toolkit/colors.h"
+#include "toolkit/line.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
 #include "windows/notice1.h"
@@ -13,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+
+using namespace Qt::StringLiterals;
 
 // Selected by a click or by the program, an option runs the estimate again.
 void Sobrimetre::Option_Click(bool selected)
@@ -50,6 +55,17 @@ void Sobrimetre::GraphMenu_Click()
         level = 0;
     const CurvePeak peak = curvePeak(readDelay(Délai->text().toStdString()), level);
     Graph::ShowCurve(this, peak.level, peak.fallHours);
+}
+
+// The 0.2 g/l limit: the caption says so, the scale's 0,20 stands out in red as the limit, and
+// the estimate follows at once.
+void Sobrimetre::SeuilProbatoire_Click(bool on)
+{
+    setWindowTitle(on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
+    const QColor limitColour = on ? Colour::red : palette().color(QPalette::WindowText);
+    setTextColor(Etiquette13, limitColour);
+    Ligne2->setStroke(limitColour, on ? 2 : 1);
+    Recompute();
 }
 
 void Sobrimetre::MNotice_Click()

@@ -50,6 +50,9 @@ void Sobrimetre::Délai_Change()
         // behind the warning.
         Délai->setText(u"1"_s);
         showWarning(this, delayWarning);
+        // The next keystroke replaces the "1", as after the arrival of the focus: appended to
+        // it, a 5 would read as 15 hours.
+        Délai->setSelection(0, Délai->maxLength());
     }
     Etiquette14->setText(QString::fromUtf8(hourUnit(readNumber(Délai->text().toStdString()))));
 }

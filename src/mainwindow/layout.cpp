@@ -318,6 +318,10 @@ void Sobrimetre::createMenus()
     GraphMenu = addItem(Options, u"GraphMenu"_s, u"&Graphique"_s, Qt::CTRL | Qt::Key_G);
     Sauve = addItem(Options, u"Sauve"_s, u"&Sauvegarder"_s, Qt::CTRL | Qt::Key_S);
     Rétablir = addItem(Options, u"Rétablir"_s, u"&Rétablir"_s, Qt::CTRL | Qt::Key_R);
+    SeuilProbatoire = addItem(Options, u"SeuilProbatoire"_s,
+                              u"Seuil de 0,2 g/l (permis &probatoire, transport en commun)"_s,
+                              QKeySequence());
+    SeuilProbatoire->setCheckable(true);
     Quitter = addItem(Options, u"Quitter"_s, u"&Quitter"_s, Qt::CTRL | Qt::Key_Q);
 
     Aide = addMenu(u"Aide"_s, u"&?"_s);

@@ -6,6 +6,7 @@
 #include "engine/read_number.h"
 #include "engine/result_display.h"
 #include "texts.h"
+#include "tips.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 
 namespace {
@@ -49,9 +49,12 @@ void Sobrimetre::Recompute()
                                       numberIn(column.degree)};
         }
         inputs.delayHours = numberIn(Délai);
+        inputs.limit = SeuilProbatoire->isChecked() ? DrivingLimit::Probationary
+                                                    : DrivingLimit::Standard;
         result = estimate(inputs);
     } catch (const ArithmeticOverflow &) {
-        // Nothing has been written yet: the results shown before stay as they were.
+        // The results of other values must not stand as if they were these values'.
+        showDisplay(failedDisplay());
         showWarning(this, overflowWarning);
         return;
     }
@@ -68,15 +71,16 @@ void Sobrimetre::warnAboutWeight()
 
 void Sobrimetre::showDisplay(const ResultDisplay &display)
 {
-    showResultText(Alcoolémie,
-                   QString::fromStdString(display.level).replace(u'.', QLocale().decimalPoint()));
-    showResultText(Attente, QString::fromStdString(display.wait));
+    const ResultTips tips = tipsOf(display, m_clock());
+    showResultText(Alcoolémie, withDecimalPoint(display.level), tips.level);
+    showResultText(Attente, QString::fromStdString(display.wait), tips.wait);
     Etiquette15->setText(QString::fromUtf8(display.waitUnit));
     Colonne->setTwipsGeometry(
             {Colonne->left(), display.barTop, Colonne->twipsWidth(), display.barHeight});
     Alerte1->setVisible(display.alerts[0]);
     Alerte2->setVisible(display.alerts[1]);
     Alerte3->setVisible(display.alerts[2]);
+    // No light at all while there is no estimate.
     FeuVert->setVisible(display.light == Light::Green);
     FeuJaune->setVisible(display.light == Light::Yellow);
     FeuRouge->setVisible(display.light == Light::Red);

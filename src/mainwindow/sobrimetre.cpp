@@ -11,8 +11,9 @@
 
 using namespace Qt::StringLiterals;
 
-Sobrimetre::Sobrimetre(QWidget *parent)
+Sobrimetre::Sobrimetre(QWidget *parent, Clock clock)
     : QMainWindow(parent)
+    , m_clock(std::move(clock))
 {
     setObjectName(u"Sobrimetre"_s);
     setWindowTitle(u"Sobrimetre"_s);
@@ -97,6 +98,7 @@ void Sobrimetre::connectEvents()
     connect(Sauve, &QAction::triggered, this, &Sobrimetre::Sauve_Click);
     connect(GraphImg, &Picture::clicked, this, &Sobrimetre::GraphMenu_Click);
     connect(GraphMenu, &QAction::triggered, this, &Sobrimetre::GraphMenu_Click);
+    connect(SeuilProbatoire, &QAction::toggled, this, &Sobrimetre::SeuilProbatoire_Click);
     connect(MNotice, &QAction::triggered, this, &Sobrimetre::MNotice_Click);
     connect(Info, &QAction::triggered, this, &Sobrimetre::Info_Click);
 }

@@ -12,6 +12,9 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QTime>
+
+#include <functional>
 
 class Frame;
 class Line;
@@ -32,7 +35,10 @@ class Sobrimetre : public QMainWindow
     // The window's Ready flag, reachable by name as its widgets are by their object names.
     Q_PROPERTY(qint16 Ready MEMBER Ready)
 public:
-    explicit Sobrimetre(QWidget *parent = nullptr);
+    // Where the window reads the time of day, for the clock times its tooltips give.
+    using Clock = std::function<QTime()>;
+
+    explicit Sobrimetre(QWidget *parent = nullptr, Clock clock = &QTime::currentTime);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -108,10 +114,12 @@ private:
     void GraphMenu_Click();
     void MNotice_Click();
     void Info_Click();
+    void SeuilProbatoire_Click(bool on);
 
     // 1 when the window is idle; 0 while the program itself fills the fields, so that the
     // notifications of those changes neither recompute nor mark.
     qint16 Ready = 1;
+    Clock m_clock;
 
     // The person.
     Frame *Cadre1{}, *Cadre4{};
@@ -157,5 +165,6 @@ private:
 
     // The menus.
     QMenu *Options{}, *Aide{};
-    QAction *Ini{}, *GraphMenu{}, *Sauve{}, *Rétablir{}, *Quitter{}, *MNotice{}, *Info{};
+    QAction *Ini{}, *GraphMenu{}, *Sauve{}, *Rétablir{}, *SeuilProbatoire{}, *Quitter{}, *MNotice{},
+            *Info{};
 };

@@ -28,6 +28,8 @@ const QString &textOf(NoteMessage message)
         return cautionText;
     case NoteMessage::Stop:
         return stopText;
+    case NoteMessage::Failed:
+        return overflowWarning;
     case NoteMessage::Instruction:
         break;
     }

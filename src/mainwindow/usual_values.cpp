@@ -59,6 +59,7 @@ DefaultsRecord Sobrimetre::usualValues() const
     values.corpulenceCode = CorpuN->isChecked() ? corpulenceNormal : corpulenceStrong;
     values.sexCode = OptionH->isChecked() ? sexMan : sexWoman;
     values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
+    values.probationary = SeuilProbatoire->isChecked();
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn column = drinkColumn(drink.category);
         values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
@@ -77,6 +78,7 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     (values.sexCode == sexMan ? OptionH : OptionF)->setChecked(true);
     (values.corpulenceCode == corpulenceNormal ? CorpuN : CorpuF)->setChecked(true);
     CocheR->setChecked(values.mealCode == mealTaken);
+    SeuilProbatoire->setChecked(values.probationary);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn column = drinkColumn(drink.category);
         column.volume->setText(QString::fromStdString(values[drink.category].volume));

@@ -2,10 +2,14 @@
 
 #include <QLabel>
 
-void showResultText(QLabel *label, const QString &text)
+using namespace Qt::StringLiterals;
+
+void showResultText(QLabel *label, const QString &text, const QString &detail)
 {
-    if (label->text() == text)
+    const QString description = detail.isEmpty() ? text : text + u". "_s + detail;
+    if (label->text() == text && label->accessibleDescription() == description)
         return;
     label->setText(text);
-    label->setAccessibleDescription(text);
+    label->setToolTip(detail);
+    label->setAccessibleDescription(description);
 }

@@ -1,0 +1,55 @@
+#include "tips.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "2 h 40", "0 h 05".
+QString clockText(int minuteOfDay)
+{
+    return u"%1 h %2"_s.arg(QString::number(minuteOfDay / 60),
+                            QString::number(minuteOfDay % 60).rightJustified(2, u'0'));
+}
+
+QString levelTip(const ResultDisplay &display, int secondsNow)
+{
+    const QString breath = u"Soit environ %1 mg par litre d'air expiré."_s.arg(
+            withDecimalPoint(display.breath));
+    if (display.hoursToZero <= 0)
+        return breath;
+    const QString zero = withDecimalPoint(formatLevel(0));
+    if (display.hoursToZero < 1)
+        return breath + u" Retour à %1 g/l dans moins d'une heure."_s.arg(zero);
+    return breath
+           + u" Retour à %1 g/l dans environ %2 h, vers %3."_s
+                     .arg(zero, QString::number(std::round(display.hoursToZero), 'f', 0),
+                          clockText(clockAfter(secondsNow, display.hoursToZero)));
+}
+
+QString waitTip(const ResultDisplay &display, int secondsNow)
+{
+    if (display.hoursToDrive <= 0)
+        return {};
+    return u"Conduite possible vers %1 (seuil %2 g/l)"_s
+            .arg(clockText(clockAfter(secondsNow, display.hoursToDrive)),
+                 QLocale().toString(legalLimitOf(display.limit), 'f', 1));
+}
+
+} // namespace
+
+ResultTips tipsOf(const ResultDisplay &display, QTime now)
+{
+    if (!display.estimated)
+        return {};
+    const int secondsNow = now.msecsSinceStartOfDay() / 1000;
+    return {levelTip(display, secondsNow), waitTip(display, secondsNow)};
+}
+
+QString withDecimalPoint(const std::string &text)
+{
+    return QString::fromStdString(text).replace(u'.', QLocale().decimalPoint());
+}

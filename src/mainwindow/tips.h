@@ -1,0 +1,21 @@
+// What the level and the wait tell on hovering, and to a screen reader: the level in the breath
+// and when it is back to 0,00 g/l; when the wait before driving is over. Clock times are rounded
+// up to 5 minutes, never earlier than the estimate says.
+#pragma once
+
+#include "engine/result_display.h"
+
+#include <QString>
+#include <QTime>
+
+struct ResultTips
+{
+    QString level;
+    QString wait;
+};
+
+// Both tips are empty while there is no estimate; now is the time of day when it ran.
+ResultTips tipsOf(const ResultDisplay &display, QTime now);
+
+// text, written with "." as its decimal point, with the user's decimal separator.
+QString withDecimalPoint(const std::string &text);
