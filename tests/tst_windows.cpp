@@ -197,11 +197,9 @@ void TestWindows::splashHandsOverOnceAfterOneSecond()
     QPointer<Accueil> splash = m_splash;
     QVERIFY(splash->isVisible());
 
-    QTest::qWait(900);
-    QCOMPARE(calls, 0);
-    QVERIFY(splash != nullptr && splash->isVisible());
-
-    QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 2000);
+    // The time of the call tells that it did not come before the second: a check after a wait
+    // of 900 ms would fail whenever a loaded machine lets that wait outlast the second.
+    QTRY_COMPARE_WITH_TIMEOUT(calls, 1, 3000);
     QVERIFY2(elapsedAtCall >= 1000, qPrintable(QString::number(elapsedAtCall)));
     QVERIFY2(splashShownAtCall, "the main window is shown before the splash closes");
     QTRY_VERIFY(splash.isNull());
