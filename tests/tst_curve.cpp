@@ -95,6 +95,16 @@ int darkestIn(const QImage &image, const QRect &area)
     return darkest;
 }
 
+// The columns of an area where something dark is drawn.
+QList<int> darkColumns(const QImage &image, const QRect &area)
+{
+    QList<int> columns;
+    for (int x = area.left(); x <= area.right(); ++x)
+        if (darkestIn(image, QRect(x, area.top(), 1, area.height())) < 128)
+            columns.append(x);
+    return columns;
+}
+
 void usePdfOutput(QPrinter &printer, const QString &fileName)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -119,6 +129,9 @@ private Q_SLOTS:
     void fixedLines();
     void labels_data();
     void labels();
+    void fallEndsBetweenHourTicks_data();
+    void fallEndsBetweenHourTicks();
+    void hourNumbersStandUnderTheirTicks();
     void window();
     void escapeDoesNotClose();
     void flatCurveStaysOnTheAxis();
@@ -269,11 +282,13 @@ void TestCurve::labels_data()
     const QColor text = QApplication::palette().color(QPalette::WindowText);
     QTest::newRow("unit") << "Etiquette11"
                           << "g / l" << QRect(720, 240, 855, 255) << text;
-    QTest::newRow("hours") << "Abscisse"
-                           << "0   1   2   3   4   5   6   7   8   9   10  11  12  13  14  15  16  "
-                              "17  18  19  20  "
-                              "21  22  23  24  heures"
-                           << QRect(600, 5760, 8535, 255) << text;
+    // An hour's number stands in a cell one hour and one pixel wide, centred on its tick.
+    QTest::newRow("hour 0 under the last drink") << "Heure0"
+                                                 << "0" << QRect(450, 5760, 315, 255) << text;
+    QTest::newRow("hour 24") << "Heure24"
+                             << "24" << QRect(7710, 5760, 315, 255) << text;
+    QTest::newRow("hours' unit after 24") << "Heures"
+                                          << "heures" << QRect(8070, 5760, 1065, 255) << text;
 
     const char *names[] = {"Etiquette10", "Etiquette13", "Etiquette16", "Etiquette17",
                            "Etiquette18", "Etiquette19", "Etiquette20", "Etiquette21",
@@ -300,7 +315,8 @@ void TestCurve::labels()
     const Graph graph;
     const auto *label = child<QLabel>(&graph, name);
     QCOMPARE(label->text(), text);
-    QCOMPARE(label->geometry(),
+    // The hours stand in a row of their own: their place is read in the window.
+    QCOMPARE(QRect(label->mapTo(&graph, QPoint()), label->size()),
              Twips::toPixelRect({double(twips.x()), double(twips.y()), double(twips.width()),
                                  double(twips.height())}));
     QCOMPARE(textColor(label), color);
@@ -308,6 +324,49 @@ void TestCurve::labels()
     QCOMPARE(label->font().family(), u"Arial"_s);
     QCOMPARE(label->font().pointSizeF(), 8.25);
     QVERIFY(label->font().bold());
+}
+
+void TestCurve::fallEndsBetweenHourTicks_data()
+{
+    QTest::addColumn<double>("peak");
+    QTest::addColumn<int>("hour");
+
+    QTest::newRow("nothing drunk ends at the peak, on hour 1") << 0.0 << 1;
+    QTest::newRow("0,65 reaches zero 6,42 hours after the last drink") << 0.65 << 6;
+    QTest::newRow("2,50 reaches zero 21,83 hours after the last drink") << 2.5 << 21;
+}
+
+void TestCurve::fallEndsBetweenHourTicks()
+{
+    QFETCH(double, peak);
+    QFETCH(int, hour);
+
+    Graph graph;
+    graph.drawCurve(peak, peak / 0.12);
+    const float end = child<Line>(&graph, u"LigneDc"_s)->x2();
+    QVERIFY(child<Line>(&graph, u"Repere%1"_s.arg(hour))->x1() <= end);
+    QVERIFY(end < child<Line>(&graph, u"Repere%1"_s.arg(hour + 1))->x1());
+}
+
+// As drawn at 96 DPI: one tick a pixel wide below the axis at each hour, its number centred
+// under it.
+void TestCurve::hourNumbersStandUnderTheirTicks()
+{
+    Graph graph;
+    const QImage image = graph.grab().toImage();
+    const QList<int> ticks = darkColumns(image,
+                                         QRect(0, Twips::toPixels(5640) + 2, image.width(), 1));
+    QCOMPARE(ticks.size(), 25);
+    for (int hour = 0; hour <= 24; ++hour) {
+        const auto *number = child<QLabel>(&graph, u"Heure%1"_s.arg(hour));
+        QCOMPARE(number->text(), QString::number(hour));
+        const QList<int> ink = darkColumns(image,
+                                           QRect(number->mapTo(&graph, QPoint()), number->size()));
+        QVERIFY(!ink.isEmpty());
+        const double offCentre = (ink.first() + ink.last()) / 2.0 - ticks[hour];
+        QVERIFY2(qAbs(offCentre) <= 1,
+                 qPrintable(u"hour %1 is %2 pixels off its tick"_s.arg(hour).arg(offCentre)));
+    }
 }
 
 void TestCurve::escapeDoesNotClose()
@@ -343,10 +402,14 @@ void TestCurve::flatCurveStaysOnTheAxis()
     graph.drawCurve(0, 0);
     const QImage image = graph.grab().toImage();
     const int axisY = Twips::toPixels(5640);
-    const QRect belowAxis(QPoint(Twips::toPixels(600), axisY + 1),
-                          QPoint(Twips::toPixels(1200), axisY + 3));
     QVERIFY(darkestIn(image, QRect(Twips::toPixels(700), axisY, 1, 1)) < 100);
-    QVERIFY(darkestIn(image, belowAxis) > 200);
+    // Below the axis, nothing but the ticks of hours 0 and 1.
+    const int tick0 = Twips::toPixels(600), tick1 = Twips::toPixels(960);
+    QVERIFY(darkestIn(image, QRect(QPoint(tick0 + 1, axisY + 1), QPoint(tick1 - 1, axisY + 3)))
+            > 200);
+    QVERIFY(darkestIn(image,
+                      QRect(QPoint(tick1 + 1, axisY + 1), QPoint(Twips::toPixels(1200), axisY + 3)))
+            > 200);
 }
 
 void TestCurve::printedArea_data()

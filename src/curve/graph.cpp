@@ -25,6 +25,7 @@ namespace {
 // after the last drink, and moves 300 twips per hour.
 constexpr double axisY = 5640;
 constexpr double twipsPerGramPerLitre = 2400;
+constexpr double lastDrinkX = 600;
 constexpr double peakX = 960;
 constexpr double twipsPerHourOfFall = 300;
 
@@ -39,13 +40,19 @@ float toSingle(double value)
     return static_cast<float>(std::clamp(value, -largest, largest));
 }
 
-// Each hour in a field of four characters, then the unit.
-QString hourAxisText()
+// The curve's time scale: the last drink at x 600, the peak one hour later, then the fall.
+double hourX(int hour)
 {
-    QString text;
-    for (int hour = 0; hour <= 24; ++hour)
-        text += QString::number(hour).leftJustified(4);
-    return text + u"heures"_s;
+    return hour == 0 ? lastDrinkX : peakX + (hour - 1) * twipsPerHourOfFall;
+}
+
+// A number's cell, about one hour wide so that neighbours never overlap, in pixels of the row
+// that holds it: its middle is the middle of the pixel column where the tick of x is drawn,
+// whatever the DPI.
+QRect numberCellCentredOn(double x, const QWidget *row)
+{
+    const int halfWidth = Twips::toPixels(twipsPerHourOfFall / 2);
+    return {Twips::toPixels(x) - halfWidth - row->x(), 0, 2 * halfWidth + 1, row->height()};
 }
 
 } // namespace
@@ -83,9 +90,8 @@ void Graph::createWidgets()
 
     Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
                            centredOnItsHeight);
-    Abscisse = newLabel(this, u"Abscisse"_s, hourAxisText(), {600, 5760, 8535, 255},
-                        centredOnItsHeight);
     createLevelLabels();
+    createHourAxis();
 
     Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
                             u"Imprimer la courbe"_s);
@@ -122,6 +128,32 @@ void Graph::createLevelLabels()
     }
     // The legal limit stands out.
     setTextColor(Etiquette18, Colour::red);
+}
+
+// Each hour's tick reaches a little below the time axis; its number stands centred under it, and
+// the unit follows the last one.
+void Graph::createHourAxis()
+{
+    constexpr double tickLength = 60;
+    constexpr double top = 5760, height = 255, right = 9135;
+    constexpr double spaceBeforeUnit = 60;
+    const double left = hourX(0) - twipsPerHourOfFall / 2;
+    const double unitLeft = hourX(lastHour) + twipsPerHourOfFall / 2 + spaceBeforeUnit;
+    const QColor text = palette().color(QPalette::WindowText);
+
+    Abscisse = new QWidget(this);
+    Abscisse->setObjectName(u"Abscisse"_s);
+    Twips::place(Abscisse, {left, top, right - left, height});
+    for (int hour = 0; hour <= lastHour; ++hour) {
+        const double x = hourX(hour);
+        const QString number = QString::number(hour);
+        Repere[hour] = newLine(this, u"Repere"_s + number, {x, axisY}, {x, axisY + tickLength},
+                               text);
+        Heure[hour] = newLabel(Abscisse, u"Heure"_s + number, number, {}, Qt::AlignCenter);
+        Heure[hour]->setGeometry(numberCellCentredOn(x, Abscisse));
+    }
+    Heures = newLabel(Abscisse, u"Heures"_s, u"heures"_s,
+                      {unitLeft - left, 0, right - unitLeft, height}, centredOnItsHeight);
 }
 
 void Graph::connectEvents()

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <array>
+
 class Line;
 class Picture;
 class QLabel;
@@ -36,12 +38,20 @@ protected:
 private:
     void createWidgets();
     void createLevelLabels();
+    void createHourAxis();
     void connectEvents();
     void Impression_Click();
 
     // The axes, the reference lines at 0,30, 0,50 and 0,80 g/l, the rise and the fall.
     Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneCr{}, *LigneDc{};
-    QLabel *Etiquette11{}, *Abscisse{};
+    QLabel *Etiquette11{};
+    // The time axis: a tick and a number at each hour from the last drink (0) to 24, the
+    // numbers in one row, Abscisse, that ends with the unit.
+    static constexpr int lastHour = 24;
+    std::array<Line *, lastHour + 1> Repere{};
+    QWidget *Abscisse{};
+    std::array<QLabel *, lastHour + 1> Heure{};
+    QLabel *Heures{};
     // The levels from 0,10 to 2,20 g/l, in that order.
     QLabel *Etiquette10{}, *Etiquette13{}, *Etiquette16{}, *Etiquette17{}, *Etiquette18{},
             *Etiquette19{}, *Etiquette20{}, *Etiquette21{}, *Etiquette22{}, *Etiquette23{},
