@@ -34,6 +34,7 @@ struct SeenWindow
     Segment fall;
     bool modal;
     int graphCount;
+    bool probationaryLine;
 };
 
 Segment segmentOf(const Graph *graph, const char *name)
@@ -44,7 +45,7 @@ Segment segmentOf(const Graph *graph, const char *name)
 
 // Opens the window as the main window does, for the curve of a peak, reads it while it is
 // shown, then closes it as the user would.
-std::optional<SeenWindow> openCurve(QWidget *owner, double peak)
+std::optional<SeenWindow> openCurve(QWidget *owner, double peak, bool probationary = false)
 {
     std::optional<SeenWindow> seen;
     QTimer::singleShot(0, owner, [&] {
@@ -53,10 +54,11 @@ std::optional<SeenWindow> openCurve(QWidget *owner, double peak)
             return;
         seen = SeenWindow{segmentOf(graph, "LigneCr"), segmentOf(graph, "LigneDc"),
                           graph->isVisible() && QApplication::activeModalWidget() == graph,
-                          static_cast<int>(owner->findChildren<Graph *>().size())};
+                          static_cast<int>(owner->findChildren<Graph *>().size()),
+                          child<Line>(graph, u"LigneProbatoire"_s)->isVisible()};
         graph->close();
     });
-    Graph::ShowCurve(owner, peak, peak / 0.12);
+    Graph::ShowCurve(owner, peak, peak / 0.12, probationary);
     return seen;
 }
 
@@ -125,6 +127,7 @@ private Q_SLOTS:
     void drawsSegmentsOfPeak();
     void everyOpeningIsBuiltAfresh_data();
     void everyOpeningIsBuiltAfresh();
+    void probationaryLineOnlyWhenAsked();
     void fixedLines_data();
     void fixedLines();
     void labels_data();
@@ -236,6 +239,16 @@ void TestCurve::everyOpeningIsBuiltAfresh()
     QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
 }
 
+// The red line at 0,20 g/l, drawn like the one at 0,50, stands only for probationary drivers.
+void TestCurve::probationaryLineOnlyWhenAsked()
+{
+    for (const bool probationary : {false, true}) {
+        const std::optional<SeenWindow> seen = openCurve(m_owner.get(), 0.65, probationary);
+        QVERIFY(seen);
+        QCOMPARE(seen->probationaryLine, probationary);
+    }
+}
+
 void TestCurve::fixedLines_data()
 {
     QTest::addColumn<QString>("name");
@@ -252,6 +265,9 @@ void TestCurve::fixedLines_data()
     QTest::newRow("0,50 in red") << "Ligne4" << QRectF(QPointF(600, 4440), QPointF(8880, 4440))
                                  << QColor(255, 0, 0);
     QTest::newRow("0,80") << "Ligne5" << QRectF(QPointF(600, 3720), QPointF(8880, 3720)) << text;
+    QTest::newRow("0,20 in red, for probationary drivers")
+            << "LigneProbatoire" << QRectF(QPointF(600, 5160), QPointF(8880, 5160))
+            << QColor(255, 0, 0);
     QTest::newRow("rise before any curve")
             << "LigneCr" << QRectF(QPointF(600, 5640), QPointF(960, 5160)) << text;
     QTest::newRow("fall before any curve")

@@ -7,6 +7,7 @@
 #include "engine/result_display.h"
 
 #include <QTest>
+#include <QTime>
 
 #include <limits>
 
@@ -15,6 +16,7 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(EstimateInputs)
 Q_DECLARE_METATYPE(Light)
+Q_DECLARE_METATYPE(DrivingLimit)
 Q_DECLARE_METATYPE(NoteMessage)
 
 // QCOMPARE forgives doubles their last bits; the estimate must match to the last bit.
@@ -68,6 +70,8 @@ private Q_SLOTS:
     void formatsLevel();
     void presentsResult_data();
     void presentsResult();
+    void clockTimes_data();
+    void clockTimes();
     void takesPeakBack_data();
     void takesPeakBack();
 };
@@ -222,22 +226,35 @@ void TestEngine::diffusionCoefficients()
 void TestEngine::classifiesLevels_data()
 {
     QTest::addColumn<double>("level");
+    QTest::addColumn<DrivingLimit>("limit");
     QTest::addColumn<Verdict>("verdict");
-    QTest::newRow("0") << 0.0 << Verdict::Green;
-    QTest::newRow("just below 0.3") << std::nextafter(0.3, 0.0) << Verdict::Green;
-    QTest::newRow("0.3") << 0.3 << Verdict::Yellow;
-    QTest::newRow("just below 0.5") << std::nextafter(0.5, 0.0) << Verdict::Yellow;
-    QTest::newRow("0.5") << 0.5 << Verdict::Red;
-    QTest::newRow("just below 0.8") << std::nextafter(0.8, 0.0) << Verdict::Red;
-    QTest::newRow("0.8") << 0.8 << Verdict::RedSevere;
-    QTest::newRow("5") << 5.0 << Verdict::RedSevere;
+    const auto standard = DrivingLimit::Standard;
+    QTest::newRow("0") << 0.0 << standard << Verdict::Green;
+    QTest::newRow("just below 0.3") << std::nextafter(0.3, 0.0) << standard << Verdict::Green;
+    QTest::newRow("0.3") << 0.3 << standard << Verdict::Yellow;
+    QTest::newRow("just below 0.5") << std::nextafter(0.5, 0.0) << standard << Verdict::Yellow;
+    QTest::newRow("0.5") << 0.5 << standard << Verdict::Red;
+    QTest::newRow("just below 0.8") << std::nextafter(0.8, 0.0) << standard << Verdict::Red;
+    QTest::newRow("0.8") << 0.8 << standard << Verdict::RedSevere;
+    QTest::newRow("5") << 5.0 << standard << Verdict::RedSevere;
+    // Under the 0,2 g/l limit any alcohol calls for caution.
+    const auto probationary = DrivingLimit::Probationary;
+    QTest::newRow("0,2 limit: nothing") << 0.0 << probationary << Verdict::Green;
+    QTest::newRow("0,2 limit: the least alcohol")
+            << std::nextafter(0.0, 1.0) << probationary << Verdict::Yellow;
+    QTest::newRow("0,2 limit: 0.1999") << 0.1999 << probationary << Verdict::Yellow;
+    QTest::newRow("0,2 limit: 0.2") << 0.2 << probationary << Verdict::Red;
+    QTest::newRow("0,2 limit: just below 0.8")
+            << std::nextafter(0.8, 0.0) << probationary << Verdict::Red;
+    QTest::newRow("0,2 limit: 0.8") << 0.8 << probationary << Verdict::RedSevere;
 }
 
 void TestEngine::classifiesLevels()
 {
     QFETCH(double, level);
+    QFETCH(DrivingLimit, limit);
     QFETCH(Verdict, verdict);
-    QCOMPARE(classify(level), verdict);
+    QCOMPARE(classify(level, limit), verdict);
 }
 
 void TestEngine::estimates_data()
@@ -299,6 +316,16 @@ void TestEngine::estimates_data()
     woman.corpulenceNormal = false;
     QTest::newRow("woman of strong corpulence")
             << woman << grams / (70 * 0.5) << 4.0 << Verdict::RedSevere;
+
+    // Under the 0,2 g/l limit the wait runs to 0,2 g/l.
+    EstimateInputs probationary = withMeal;
+    probationary.limit = DrivingLimit::Probationary;
+    QTest::newRow("0,2 limit: 0.43 waits 2 hours, red")
+            << probationary << (grams / (70 * 0.7)) / 1.5 << 2.0 << Verdict::Red;
+    EstimateInputs oneGlass = gramsFor70KgMan(0.1999 * 49);
+    oneGlass.limit = DrivingLimit::Probationary;
+    QTest::newRow("0,2 limit: below 0.2 no wait, yellow")
+            << oneGlass << (0.1999 * 49) / 49 << 0.0 << Verdict::Yellow;
 }
 
 void TestEngine::estimates()
@@ -310,7 +337,7 @@ void TestEngine::estimates()
 
     const EstimateResult result = estimate(inputs);
     COMPARE_EXACTLY(result.level, level);
-    COMPARE_EXACTLY(result.waitHours, (level - 0.5) / 0.12);
+    COMPARE_EXACTLY(result.waitHours, (level - legalLimitOf(inputs.limit)) / 0.12);
     COMPARE_EXACTLY(result.waitDisplay, waitDisplay);
     QCOMPARE(result.verdict, verdict);
 }
@@ -393,13 +420,14 @@ void TestEngine::presentsResult_data()
     QTest::addColumn<QString>("alerts");
     QTest::addColumn<QString>("wait");
     QTest::addColumn<float>("barHeight");
+    QTest::addColumn<DrivingLimit>("limit");
 
     const auto row = [](const char *name, double level, double waitDisplay, Light light,
-                        NoteMessage message, const char *alerts, const char *wait,
-                        float barHeight) {
+                        NoteMessage message, const char *alerts, const char *wait, float barHeight,
+                        DrivingLimit limit = DrivingLimit::Standard) {
         QTest::newRow(name) << level << waitDisplay << light << message
-                            << QString::fromLatin1(alerts) << QString::fromLatin1(wait)
-                            << barHeight;
+                            << QString::fromLatin1(alerts) << QString::fromLatin1(wait) << barHeight
+                            << limit;
     };
     const auto bar = [](double level) {
         return static_cast<float>(level * 2295);
@@ -416,6 +444,11 @@ void TestEngine::presentsResult_data()
         4199.85f);
     row("above 1.83 the bar is capped", 1.84, 12, Light::Red, NoteMessage::Stop, "xxx", "12 heures",
         4230);
+    // The stop sign goes with the limit; the other two signs stay where they were.
+    row("0,2 limit: 0.1999 cautions", 0.1999, 0, Light::Yellow, NoteMessage::Caution, "---",
+        "0 heure", bar(0.1999), DrivingLimit::Probationary);
+    row("0,2 limit: 0.2 stops, with the stop sign", 0.2, 1, Light::Red, NoteMessage::Stop, "-x-",
+        "1 heure", bar(0.2), DrivingLimit::Probationary);
 }
 
 void TestEngine::presentsResult()
@@ -427,11 +460,13 @@ void TestEngine::presentsResult()
     QFETCH(QString, alerts);
     QFETCH(QString, wait);
     QFETCH(float, barHeight);
+    QFETCH(DrivingLimit, limit);
 
     EstimateResult result;
     result.level = level;
     result.waitDisplay = waitDisplay;
-    result.verdict = classify(level);
+    result.verdict = classify(level, limit);
+    result.limit = limit;
     const ResultDisplay shown = presentResult(result);
     QCOMPARE(shown.light, light);
     QCOMPARE(shown.message, message);
@@ -446,6 +481,29 @@ void TestEngine::presentsResult()
     // A severe level keeps the message's size from the state shown before; every other state
     // sets it.
     QCOMPARE(shown.notePoints.has_value(), result.verdict != Verdict::RedSevere);
+}
+
+void TestEngine::clockTimes_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<double>("hours");
+    QTest::addColumn<QTime>("shown");
+
+    QTest::newRow("on a multiple of 5 minutes") << QTime(10, 0) << 1.0 << QTime(11, 0);
+    QTest::newRow("a second later rounds up") << QTime(10, 0, 1) << 1.0 << QTime(11, 5);
+    QTest::newRow("past midnight") << QTime(23, 58) << 0.5 << QTime(0, 30);
+    QTest::newRow("rounding up to midnight") << QTime(23, 57, 30) << 0.0 << QTime(0, 0);
+    QTest::newRow("more than a day later") << QTime(12, 0) << 25.0 << QTime(13, 0);
+    QTest::newRow("a fraction of an hour") << QTime(20, 47) << 0.64653 / 0.12 << QTime(2, 15);
+}
+
+void TestEngine::clockTimes()
+{
+    QFETCH(QTime, now);
+    QFETCH(double, hours);
+    QFETCH(QTime, shown);
+    QCOMPARE(clockAfter(now.msecsSinceStartOfDay() / 1000, hours),
+             shown.hour() * 60 + shown.minute());
 }
 
 void TestEngine::takesPeakBack_data()

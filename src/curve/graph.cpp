@@ -70,9 +70,10 @@ Graph::Graph(QWidget *owner)
     connectEvents();
 }
 
-void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours)
+void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours, bool probationaryLimit)
 {
     Graph graph(owner);
+    graph.LigneProbatoire->setVisible(probationaryLimit);
     graph.drawCurve(peakLevel, fallHours);
     graph.exec();
 }
@@ -85,6 +86,8 @@ void Graph::createWidgets()
     Ligne3 = newLine(this, u"Ligne3"_s, {600, 4920}, {8880, 4920}, Colour::olive);
     Ligne4 = newLine(this, u"Ligne4"_s, {600, 4440}, {8880, 4440}, Colour::red);
     Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, text);
+    LigneProbatoire = newLine(this, u"LigneProbatoire"_s, {600, 5160}, {8880, 5160}, Colour::red);
+    LigneProbatoire->hide();
     LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, text);
     LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, text);
 

@@ -20,9 +20,11 @@ public:
     explicit Graph(QWidget *owner = nullptr);
 
     // Builds the window afresh over owner, draws the curve of the given peak (g/l) and fall
-    // (hours from the peak down to zero), and shows it modally. Returns when the user has closed
-    // the window, which is then gone.
-    static void ShowCurve(QWidget *owner, double peakLevel, double fallHours);
+    // (hours from the peak down to zero), with the 0,20 g/l line of probationary drivers when
+    // asked, and shows it modally. Returns when the user has closed the window, which is then
+    // gone.
+    static void ShowCurve(QWidget *owner, double peakLevel, double fallHours,
+                          bool probationaryLimit);
 
     // Moves the top of the rise and the end of the fall; every other end stays where it is.
     void drawCurve(double peakLevel, double fallHours);
@@ -42,8 +44,10 @@ private:
     void connectEvents();
     void Impression_Click();
 
-    // The axes, the reference lines at 0,30, 0,50 and 0,80 g/l, the rise and the fall.
-    Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneCr{}, *LigneDc{};
+    // The axes, the reference lines at 0,30, 0,50 and 0,80 g/l, the rise and the fall; the line
+    // at 0,20 g/l shows only for probationary drivers.
+    Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneProbatoire{}, *LigneCr{},
+            *LigneDc{};
     QLabel *Etiquette11{};
     // The time axis: a tick and a number at each hour from the last drink (0) to 24, the
     // numbers in one row, Abscisse, that ends with the unit.

@@ -54,7 +54,7 @@ void Sobrimetre::GraphMenu_Click()
     if (!shown)
         level = 0;
     const CurvePeak peak = curvePeak(readDelay(Délai->text().toStdString()), level);
-    Graph::ShowCurve(this, peak.level, peak.fallHours);
+    Graph::ShowCurve(this, peak.level, peak.fallHours, SeuilProbatoire->isChecked());
 }
 
 // The 0.2 g/l limit: the caption says so, the scale's 0,20 stands out in red as the limit, and
