@@ -1,5 +1,5 @@
-// The few UTF-8 steps the defaults need: the program holds texts as UTF-8, while Defaut.dat
-// holds one byte per character, so texts are taken apart into characters and put back.
+// The few UTF-8 steps the program needs: it holds texts as UTF-8, while Defaut.dat holds one
+// byte per character, so texts are taken apart into characters and put back.
 #pragma once
 
 #include <string>
