@@ -25,6 +25,15 @@ void readNumberOfSixCharacterWeight(benchmark::State &state)
 }
 BENCHMARK(readNumberOfSixCharacterWeight);
 
+// A weight pasted from elsewhere: a no-break space, then full-width digits.
+void readNumberOfPastedField(benchmark::State &state)
+{
+    const std::string field = "\u00A0\uFF17\uFF12";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readNumber(field));
+}
+BENCHMARK(readNumberOfPastedField);
+
 void estimateOfTypicalRecord(benchmark::State &state)
 {
     EstimateInputs inputs;

@@ -53,6 +53,8 @@ class TestEngine : public QObject
 private Q_SLOTS:
     void readsLeadingNumber_data();
     void readsLeadingNumber();
+    void stopsAtMalformedUtf8_data();
+    void stopsAtMalformedUtf8();
     void refusesNumbersBeyondDoubleRange_data();
     void refusesNumbersBeyondDoubleRange();
     void alcoholOfOneCategory_data();
@@ -88,7 +90,7 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("comma after weight") << "70,5" << 70.0;
     QTest::newRow("blank inside") << "1 2" << 12.0;
     QTest::newRow("tabs and line feeds ignored") << "\t1\n2 . 5" << 12.5;
-    QTest::newRow("carriage return stops") << "1\r2" << 1.0;
+    QTest::newRow("carriage return ignored like a line feed") << "1\r2" << 12.0;
     QTest::newRow("trailing letters") << "3abc" << 3.0;
     QTest::newRow("letters only") << "abc" << 0.0;
     QTest::newRow("negative") << "-1" << -1.0;
@@ -126,6 +128,21 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("negative decimal") << "-0.1" << -0.1;
     QTest::newRow("largest double")
             << "1.7976931348623157E308" << std::numeric_limits<double>::max();
+
+    // Pasted text: what the eye sees is what is counted.
+    QTest::newRow("no-break space before") << u"\u00A03"_s << 3.0;
+    QTest::newRow("no-break space inside") << u"1\u00A02"_s << 12.0;
+    QTest::newRow("narrow no-break space as thousands") << u"1\u202F000.5"_s << 1000.5;
+    QTest::newRow("zero-width space inside") << u"7\u200B5"_s << 75.0;
+    QTest::newRow("left-to-right mark before sign") << u"\u200E-2.5"_s << -2.5;
+    QTest::newRow("byte order mark") << u"\uFEFF42"_s << 42.0;
+    QTest::newRow("full-width digits") << u"\uFF17\uFF15"_s << 75.0;
+    QTest::newRow("Arabic-Indic digits with point") << u"\u0667\u0665.\u0665"_s << 75.5;
+    QTest::newRow("Devanagari digit in exponent") << u"1E\u0968"_s << 100.0;
+    QTest::newRow("octal digits of another script") << u"&O\uFF11\uFF17"_s << 15.0;
+    QTest::newRow("comma still ends after them") << u"\uFF17\u00A0,5"_s << 7.0;
+    QTest::newRow("Greek letter stops") << u"4\u03B15"_s << 4.0;
+    QTest::newRow("full-width E is no exponent") << u"1\uFF252"_s << 1.0;
 }
 
 void TestEngine::readsLeadingNumber()
@@ -135,21 +152,40 @@ void TestEngine::readsLeadingNumber()
     COMPARE_EXACTLY(readNumber(text.toStdString()), expected);
 }
 
+void TestEngine::stopsAtMalformedUtf8_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("truncated no-break space") << QByteArray("4\xC2") << 4.0;
+    QTest::newRow("overlong blank") << QByteArray("4\xC0\xA0.5") << 4.0;
+}
+
+void TestEngine::stopsAtMalformedUtf8()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(double, expected);
+    COMPARE_EXACTLY(readNumber(utf8.toStdString()), expected);
+}
+
 void TestEngine::refusesNumbersBeyondDoubleRange_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("9E999") << "9E999";
-    QTest::newRow("negative -1D400") << "-1D400";
-    QTest::newRow("just above the largest double") << "1.8E308";
-    QTest::newRow("fraction with huge exponent") << "0.001E99999";
-    QTest::newRow("exponent longer than any integer") << "1E99999999999999999999999";
-    QTest::newRow("hexadecimal of 300 digits") << "&H" + QString(300, QLatin1Char('F'));
+    QTest::addColumn<bool>("negative");
+    QTest::newRow("9E999") << "9E999" << false;
+    QTest::newRow("negative -1D400") << "-1D400" << true;
+    QTest::newRow("just above the largest double") << "1.8E308" << false;
+    QTest::newRow("fraction with huge exponent") << "0.001E99999" << false;
+    QTest::newRow("exponent longer than any integer") << "1E99999999999999999999999" << false;
+    QTest::newRow("hexadecimal of 300 digits") << "&H" + QString(300, QLatin1Char('F')) << false;
+    QTest::newRow("minus after a no-break space") << u"\u00A0-9E\uFF19\uFF19\uFF19"_s << true;
 }
 
 void TestEngine::refusesNumbersBeyondDoubleRange()
 {
     QFETCH(QString, text);
+    QFETCH(bool, negative);
     QVERIFY_THROWS_EXCEPTION(ArithmeticOverflow, readNumber(text.toStdString()));
+    QCOMPARE(hasMinusSign(text.toStdString()), negative);
 }
 
 void TestEngine::alcoholOfOneCategory_data()

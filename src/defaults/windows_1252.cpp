@@ -1,6 +1,6 @@
 #include "windows_1252.h"
 
-#include "utf8.h"
+#include "engine/utf8.h"
 
 #include <array>
 

@@ -1,6 +1,8 @@
 #include "read_number.h"
 
 #include "arithmetic_overflow.h"
+#include "unicode_characters.h"
+#include "utf8.h"
 
 #include <array>
 #include <charconv>
@@ -8,11 +10,6 @@
 #include <string>
 
 namespace {
-
-bool isIgnoredBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n';
-}
 
 bool isDecimalDigit(char c)
 {
@@ -24,14 +21,31 @@ char upper(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// The text without the blanks the reading ignores.
-std::string withoutBlanks(std::string_view text)
+// The text as the reading below sees it, in ASCII: without the spaces and invisible characters,
+// which the eye does not see between digits, with the digits of every script as ASCII digits,
+// and cut at the first other character beyond ASCII (a letter of another script, malformed
+// UTF-8), since none can continue a number.
+std::string significantCharacters(std::string_view utf8Text)
 {
     std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (!isIgnoredBlank(c))
-            kept.push_back(c);
+    kept.reserve(utf8Text.size());
+    std::size_t i = 0;
+    while (i < utf8Text.size()) {
+        const auto byte = static_cast<unsigned char>(utf8Text[i]);
+        if (byte < 0x80) {
+            if (!isWhiteSpaceOrFormat(byte))
+                kept.push_back(static_cast<char>(byte));
+            ++i;
+            continue;
+        }
+        const Utf8Character next = decodeUtf8At(utf8Text, i);
+        i += next.length;
+        if (isWhiteSpaceOrFormat(next.character))
+            continue;
+        const int digit = decimalDigitValue(next.character);
+        if (digit < 0)
+            break;
+        kept.push_back(static_cast<char>('0' + digit));
     }
     return kept;
 }
@@ -133,7 +147,7 @@ double readDecimal(std::string_view text)
 
 double readNumber(std::string_view utf8Text)
 {
-    const std::string text = withoutBlanks(utf8Text);
+    const std::string text = significantCharacters(utf8Text);
     if (text.size() >= 2 && text[0] == '&') {
         if (upper(text[1]) == 'H')
             return readRadixInteger(std::string_view(text).substr(2), 16);
@@ -141,4 +155,9 @@ double readNumber(std::string_view utf8Text)
             return readRadixInteger(std::string_view(text).substr(2), 8);
     }
     return readDecimal(text);
+}
+
+bool hasMinusSign(std::string_view utf8Text)
+{
+    return significantCharacters(utf8Text).starts_with('-');
 }

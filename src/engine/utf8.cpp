@@ -31,29 +31,29 @@ Lead leadOf(unsigned char byte)
 
 } // namespace
 
+Utf8Character decodeUtf8At(std::string_view text, std::size_t offset)
+{
+    const Lead lead = leadOf(static_cast<unsigned char>(text[offset]));
+    char32_t character = lead.bits;
+    bool valid = lead.length > 0 && offset + lead.length <= text.size();
+    for (std::size_t k = 1; valid && k < lead.length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[offset + k]);
+        valid = isContinuation(byte);
+        character = (character << 6) | (byte & 0x3Fu);
+    }
+    valid = valid && character >= lead.minimum && character <= 0x10FFFF
+            && (character < 0xD800 || character > 0xDFFF);
+    return valid ? Utf8Character{character, lead.length} : Utf8Character{replacementCharacter, 1};
+}
+
 std::vector<char32_t> decodeUtf8(std::string_view text)
 {
     std::vector<char32_t> characters;
     characters.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const Lead lead = leadOf(static_cast<unsigned char>(text[i]));
-        char32_t character = lead.bits;
-        bool valid = lead.length > 0 && i + lead.length <= text.size();
-        for (std::size_t k = 1; valid && k < lead.length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            valid = isContinuation(byte);
-            character = (character << 6) | (byte & 0x3Fu);
-        }
-        valid = valid && character >= lead.minimum && character <= 0x10FFFF
-                && (character < 0xD800 || character > 0xDFFF);
-        if (valid) {
-            characters.push_back(character);
-            i += lead.length;
-        } else {
-            characters.push_back(replacementCharacter);
-            ++i;
-        }
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Character next = decodeUtf8At(text, i);
+        characters.push_back(next.character);
+        i += next.length;
     }
     return characters;
 }
