@@ -1,13 +1,16 @@
 // The main window as it opens, then after a green, a yellow, a red and a severe estimate: a man
-// of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them.
+// of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them; then one glass
+// under the 0,2 g/l limit, and a value too large to compute with.
 #include "mainwindow/sobrimetre.h"
 #include "screenshot_support.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -53,5 +56,14 @@ int main(int argc, char *argv[])
 
     type(&window, u"NB_V"_s, u"6"_s);
     saveScreenshot(&window, folder, u"mainwindow_noir"_s);
+
+    type(&window, u"NB_V"_s, u"1"_s);
+    child<QAction>(&window, u"SeuilProbatoire"_s)->setChecked(true);
+    saveScreenshot(&window, folder, u"mainwindow_probatoire"_s);
+
+    // The warning box opens over the window; it is closed as soon as it shows.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    type(&window, u"DEG_V"_s, u"9E999"_s);
+    saveScreenshot(&window, folder, u"mainwindow_impossible"_s);
     return 0;
 }

@@ -134,7 +134,7 @@ private:
 // One step of the user before a command.
 struct Edit
 {
-    enum Kind { Type, Paste, Click };
+    enum Kind { Type, Paste, Click, Tick };
     Kind kind = Type;
     QString widget;
     QString text;
@@ -154,6 +154,11 @@ Edit clicked(const QString &button)
 {
     return {Edit::Click, button, {}};
 }
+// A menu item ticked or unticked.
+Edit ticked(const QString &item)
+{
+    return {Edit::Tick, item, {}};
+}
 
 // What the window shows of the usual values.
 struct Shown
@@ -163,6 +168,7 @@ struct Shown
     bool strongBuild = false;
     bool meal = false;
     QStringList drinks = factoryDrinks;
+    bool probationary = false; // the 0,2 g/l limit
 };
 
 Shown factoryShown()
@@ -265,23 +271,27 @@ void TestDefaultsWindow::startWindow()
 void TestDefaultsWindow::apply(const Edits &edits)
 {
     for (const Edit &edit : edits) {
-        QWidget *target = widget(edit.widget);
         switch (edit.kind) {
-        case Edit::Type:
+        case Edit::Type: {
             // Typing replaces the whole text, as after a click into the box.
+            QLineEdit *target = box(edit.widget);
             target->setFocus();
-            box(edit.widget)->selectAll();
+            target->selectAll();
             if (edit.text.isEmpty())
                 QTest::keyClick(target, Qt::Key_Delete);
             else
                 QTest::keyClicks(target, edit.text);
             break;
+        }
         case Edit::Paste:
-            target->setFocus();
+            box(edit.widget)->setFocus();
             box(edit.widget)->setText(edit.text);
             break;
         case Edit::Click:
-            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::mouseClick(widget(edit.widget), Qt::LeftButton);
+            break;
+        case Edit::Tick:
+            widget<QAction>(edit.widget)->trigger();
             break;
         }
     }
@@ -340,6 +350,8 @@ void TestDefaultsWindow::verifyShown(const Shown &expected)
     }
     QCOMPARE(drinks, expected.drinks);
     QCOMPARE(textColor(box(u"Poids"_s)), QColor(Qt::black));
+    QCOMPARE(widget<QAction>(u"SeuilProbatoire"_s)->isChecked(), expected.probationary);
+    QCOMPARE(m_window->windowTitle().contains(u"0,2"_s), expected.probationary);
 }
 
 // No glasses, one hour, "0,00" on light green with the green light alone, the bar at rest.
@@ -429,6 +441,14 @@ void TestDefaultsWindow::saveWritesTheFields_data()
             << Edits{typed(u"Poids"_s, u"72"_s), typed(u"NB_B"_s, u"3"_s),
                      typed(u"Délai"_s, u"4"_s)}
             << savedFile({{1, text("72")}});
+    QTest::newRow("0,2 limit on: a 17th record holds code 1")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"SeuilProbatoire"_s)}
+            << savedFile({{1, text("72")}}) + fileOf({code(1)});
+    QTest::newRow("0,2 limit on then off: 16 records as ever")
+            << none
+            << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"SeuilProbatoire"_s),
+                     ticked(u"SeuilProbatoire"_s)}
+            << savedFile({{1, text("72")}});
 
     // Its codes 0x7878 read as a woman of strong build without a meal, its texts as "xxxxxx".
     QList<QByteArray> fromOldFile{text("72"), code(2), code(2), code(0)};
@@ -454,7 +474,7 @@ void TestDefaultsWindow::saveWritesTheFields()
     QCOMPARE(m_boxes->count(), boxesBefore);
 
     const QByteArray saved = contentOf(m_folder->filePath(fileName));
-    QCOMPARE(saved.size(), qsizetype(2048));
+    QCOMPARE(saved.size(), expected.size());
     QCOMPARE(saved.toHex(' '), expected.toHex(' '));
     QCOMPARE(widgetSnapshot(), before);
     QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -521,6 +541,18 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
     Shown whole;
     whole.weight = u"64    "_s;
     whole.drinks = padded(factoryDrinks);
+    Shown probationary;
+    probationary.drinks = padded(factoryDrinks);
+    probationary.probationary = true;
+    QTest::newRow("17th record of code 1: the 0,2 limit on")
+            << true << savedFile() + fileOf({code(1)}) << probationary;
+    Shown standard;
+    standard.drinks = padded(factoryDrinks);
+    QTest::newRow("17th record of code 2: the limit stays off")
+            << true << savedFile() + fileOf({code(2)}) << standard;
+    QTest::newRow("17th record cut short: the limit stays off")
+            << true << savedFile() + code(1) << standard;
+
     QTest::newRow("bytes past the 16 records ignored")
             << true << savedFile({{1, text("64")}}) + QByteArray(500, 'x') << whole;
 }
@@ -756,8 +788,9 @@ void TestDefaultsWindow::commandsClearRedVerdict()
 
 void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
 {
-    const QByteArray file = savedFile(
-            {{1, text("64")}, {2, code(2)}, {11, text("15")}, {12, text("13.5")}});
+    const QByteArray file
+            = savedFile({{1, text("64")}, {2, code(2)}, {11, text("15")}, {12, text("13.5")}})
+              + fileOf({code(1)});
     writeFile(fileName, file);
     startWindow();
     press(QKeySequence(u"Ctrl+R"_s));
@@ -770,6 +803,7 @@ void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
     saved.drinks = padded(factoryDrinks);
     saved.drinks[6] = u"15    "_s;
     saved.drinks[7] = u"13.5  "_s;
+    saved.probationary = true;
     verifyShown(saved);
     verifyBlankResult();
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);

@@ -16,6 +16,7 @@
 #include "windows/notice1.h"
 #include "windows/notice2.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
 
 #include <cmath>
@@ -132,6 +134,9 @@ private Q_SLOTS:
     void closingEndsEveryWindow();
     void curveOfTheLevelShown_data();
     void curveOfTheLevelShown();
+    void probationaryLimitToggles();
+    void tooltips_data();
+    void tooltips();
 
 private:
     template<typename T = QWidget>
@@ -349,8 +354,9 @@ void TestLiveEstimate::thresholds_data()
     QTest::addColumn<QString>("level");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<QString>("wait");
-    QTest::addColumn<int>("alerts");
+    QTest::addColumn<QString>("alerts");
     QTest::addColumn<double>("noteSize");
+    QTest::addColumn<bool>("probationary");
 
     // One glass of 25 cl for a man of 100 kg: the level is the degree × 2 / 70. The engine's
     // level must lie in [lowest, beyond): a row that ends with nextafter is an exact level.
@@ -358,22 +364,43 @@ void TestLiveEstimate::thresholds_data()
         return std::nextafter(level, 1.0);
     };
     QTest::newRow("no glass: 0,00 on green")
-            << u"0"_s << 0.0 << exactly(0.0) << u"0,00"_s << Verdict::Green << u"0"_s << 0 << 8.25;
+            << u"0"_s << 0.0 << exactly(0.0) << u"0,00"_s << Verdict::Green << u"0"_s << u"---"_s
+            << 8.25 << false;
     QTest::newRow("just below 0.3: green although it shows 0,30")
-            << u"10.49"_s << 0.295 << 0.3 << u"0,30"_s << Verdict::Green << u"0"_s << 0 << 8.25;
+            << u"10.49"_s << 0.295 << 0.3 << u"0,30"_s << Verdict::Green << u"0"_s << u"---"_s
+            << 8.25 << false;
     QTest::newRow("exactly 0.3: yellow, first alert")
-            << u"10.5"_s << 0.3 << exactly(0.3) << u"0,30"_s << Verdict::Yellow << u"0"_s << 1
-            << 9.0;
+            << u"10.5"_s << 0.3 << exactly(0.3) << u"0,30"_s << Verdict::Yellow << u"0"_s
+            << u"x--"_s << 9.0 << false;
     QTest::newRow("just below 0.5: yellow, shows 0,50, no wait")
-            << u"17.49"_s << 0.495 << 0.5 << u"0,50"_s << Verdict::Yellow << u"0"_s << 1 << 9.0;
+            << u"17.49"_s << 0.495 << 0.5 << u"0,50"_s << Verdict::Yellow << u"0"_s << u"x--"_s
+            << 9.0 << false;
     QTest::newRow("exactly 0.5: red, one hour to wait")
-            << u"17.5"_s << 0.5 << exactly(0.5) << u"0,50"_s << Verdict::Red << u"1"_s << 2 << 10.0;
+            << u"17.5"_s << 0.5 << exactly(0.5) << u"0,50"_s << Verdict::Red << u"1"_s << u"xx-"_s
+            << 10.0 << false;
     QTest::newRow("just below 0.8: red, shows 0,80")
-            << u"27.99"_s << 0.795 << 0.8 << u"0,80"_s << Verdict::Red << u"3"_s << 2 << 10.0;
+            << u"27.99"_s << 0.795 << 0.8 << u"0,80"_s << Verdict::Red << u"3"_s << u"xx-"_s << 10.0
+            << false;
     // Straight from green (no glass yet) to severe: the message keeps the size it had.
     QTest::newRow("exactly 0.8: severe, on black, third alert")
-            << u"28"_s << 0.8 << exactly(0.8) << u"0,80"_s << Verdict::RedSevere << u"3"_s << 3
-            << 8.25;
+            << u"28"_s << 0.8 << exactly(0.8) << u"0,80"_s << Verdict::RedSevere << u"3"_s
+            << u"xxx"_s << 8.25 << false;
+    // Under the 0,2 g/l limit, any alcohol calls for caution and the stop comes at 0,20.
+    QTest::newRow("0,2 limit: no glass, green")
+            << u"0"_s << 0.0 << exactly(0.0) << u"0,00"_s << Verdict::Green << u"0"_s << u"---"_s
+            << 8.25 << true;
+    QTest::newRow("0,2 limit: just below 0.2, yellow although it shows 0,20")
+            << u"6.99"_s << 0.199 << 0.2 << u"0,20"_s << Verdict::Yellow << u"0"_s << u"---"_s
+            << 9.0 << true;
+    QTest::newRow("0,2 limit: exactly 0.2, red, one hour, the stop sign")
+            << u"7"_s << 0.2 << exactly(0.2) << u"0,20"_s << Verdict::Red << u"1"_s << u"-x-"_s
+            << 10.0 << true;
+    QTest::newRow("0,2 limit: 0.4, two hours to 0,20")
+            << u"14"_s << 0.4 << exactly(0.4) << u"0,40"_s << Verdict::Red << u"2"_s << u"xx-"_s
+            << 10.0 << true;
+    QTest::newRow("0,2 limit: exactly 0.8, severe, six hours to 0,20")
+            << u"28"_s << 0.8 << exactly(0.8) << u"0,80"_s << Verdict::RedSevere << u"6"_s
+            << u"xxx"_s << 8.25 << true;
 }
 
 void TestLiveEstimate::thresholds()
@@ -384,8 +411,9 @@ void TestLiveEstimate::thresholds()
     QFETCH(QString, level);
     QFETCH(Verdict, verdict);
     QFETCH(QString, wait);
-    QFETCH(int, alerts);
+    QFETCH(QString, alerts);
     QFETCH(double, noteSize);
+    QFETCH(bool, probationary);
 
     const double glasses = degree == u"0"_s ? 0 : 1;
     const double computed = wineLevel(100, glasses, 25, readNumber(degree.toStdString()));
@@ -393,6 +421,8 @@ void TestLiveEstimate::thresholds()
              qPrintable(QString::number(computed, 'g', 17)));
 
     QVERIFY(typeInto(box(u"Poids"_s), u"100"_s));
+    // Ticked once a weight is given: the estimate it runs would ask for one.
+    child<QAction>(m_window.get(), u"SeuilProbatoire"_s)->setChecked(probationary);
     QVERIFY(typeInto(box(u"VOL_V"_s), u"25"_s));
     QVERIFY(typeInto(box(u"DEG_V"_s), degree));
     QCOMPARE(widget(u"FeuVert"_s)->isVisible(), true);
@@ -401,9 +431,10 @@ void TestLiveEstimate::thresholds()
     QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
     QCOMPARE(label(u"Attente"_s)->text(), wait);
     QCOMPARE(label(u"Etiquette15"_s)->text(), wait.toInt() > 1 ? u"heures"_s : u"heure"_s);
-    QCOMPARE(widget(u"Alerte1"_s)->isVisible(), alerts >= 1);
-    QCOMPARE(widget(u"Alerte2"_s)->isVisible(), alerts >= 2);
-    QCOMPARE(widget(u"Alerte3"_s)->isVisible(), alerts >= 3);
+    QString signs;
+    for (const QString &alert : {u"Alerte1"_s, u"Alerte2"_s, u"Alerte3"_s})
+        signs += widget(alert)->isVisible() ? u'x' : u'-';
+    QCOMPARE(signs, alerts);
     verifyVerdictShown(verdict);
     QCOMPARE(label(u"Note"_s)->font().pointSizeF(), noteSize);
 }
@@ -574,6 +605,10 @@ void TestLiveEstimate::delayBelowOneHour()
     // Recomputed for one hour.
     QCOMPARE(label(u"Alcoolémie"_s)->text(), u"0,65"_s);
     QCOMPARE(label(u"Attente"_s)->text(), u"2"_s);
+    // The 1 is selected: the next digit replaces it rather than making 15 hours.
+    QTest::keyClicks(delayBox, u"5"_s);
+    QCOMPARE(delayBox->text(), u"5"_s);
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), u"0,17"_s);
 }
 
 void TestLiveEstimate::delayUnitFollowsTyping_data()
@@ -1061,6 +1096,73 @@ void TestLiveEstimate::curveOfTheLevelShown()
     QVERIFY(drawn);
     QCOMPARE(drawn->first, static_cast<float>(5640 - 2400 * peak));
     QCOMPARE(drawn->second, static_cast<float>(960 + peak / 0.12 * 300));
+}
+
+// Ticking the 0,2 g/l limit recomputes at once, and the caption and the scale say so;
+// unticking brings everything back.
+void TestLiveEstimate::probationaryLimitToggles()
+{
+    QVERIFY(typeWorkedExample());
+    child<QCheckBox>(m_window.get(), u"CocheR"_s)->click();
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), u"0,43"_s);
+    auto *limit = child<QAction>(m_window.get(), u"SeuilProbatoire"_s);
+    const QColor scaleText = textColor(label(u"Etiquette13"_s));
+
+    for (const bool on : {true, false}) {
+        limit->trigger();
+        QCOMPARE(limit->isChecked(), on);
+        QCOMPARE(m_window->windowTitle(), on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
+        QCOMPARE(textColor(label(u"Etiquette13"_s)), on ? red : scaleText);
+        QCOMPARE(child<Line>(m_window.get(), u"Ligne2"_s)->strokeColor(), on ? red : scaleText);
+        verifyVerdictShown(on ? Verdict::Red : Verdict::Yellow);
+        QCOMPARE(label(u"Attente"_s)->text(), on ? u"2"_s : u"0"_s);
+    }
+}
+
+void TestLiveEstimate::tooltips_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<QStringList>("typed"); // box, text, box, text...
+    QTest::addColumn<bool>("probationary");
+    QTest::addColumn<QString>("levelTip");
+    QTest::addColumn<QString>("waitTip");
+
+    const QStringList wines{u"Poids"_s, u"70"_s, u"NB_V"_s, u"3"_s};
+    const QString wineTip = u"Soit environ 0,32 mg par litre d'air expiré. Retour à 0,00 g/l "
+                            u"dans environ 5 h, vers 2 h 15."_s;
+    QTest::newRow("three wines at 20 h 47: back to zero after midnight, rounded up")
+            << QTime(20, 47) << wines << false << wineTip
+            << u"Conduite possible vers 22 h 50 (seuil 0,5 g/l)"_s;
+    QTest::newRow("the 0,2 limit: four hours to wait, past midnight")
+            << QTime(20, 47) << wines << true << wineTip
+            << u"Conduite possible vers 0 h 50 (seuil 0,2 g/l)"_s;
+    QTest::newRow("back to zero in less than an hour, no clock time, no wait")
+            << QTime(12, 0) << QStringList{u"Poids"_s, u"120"_s, u"NB_B"_s, u"1"_s} << false
+            << u"Soit environ 0,06 mg par litre d'air expiré. Retour à 0,00 g/l dans moins "
+               u"d'une heure."_s
+            << QString();
+    QTest::newRow("nothing drunk: the breath alone")
+            << QTime(12, 0) << QStringList{u"Poids"_s, u"70"_s} << false
+            << u"Soit environ 0,00 mg par litre d'air expiré."_s << QString();
+}
+
+void TestLiveEstimate::tooltips()
+{
+    QFETCH(QTime, now);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, probationary);
+    QFETCH(QString, levelTip);
+    QFETCH(QString, waitTip);
+
+    m_window = std::make_unique<Sobrimetre>(nullptr, [now] { return now; });
+    m_window->show();
+    QVERIFY(regainActivation());
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        QVERIFY(typeInto(box(typed[i]), typed[i + 1]));
+    child<QAction>(m_window.get(), u"SeuilProbatoire"_s)->setChecked(probationary);
+
+    QCOMPARE(label(u"Alcoolémie"_s)->toolTip(), levelTip);
+    QCOMPARE(label(u"Attente"_s)->toolTip(), waitTip);
 }
 
 QTEST_MAIN(TestLiveEstimate)
