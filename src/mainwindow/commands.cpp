@@ -1,5 +1,6 @@
-// The main window's clicks that are not edits: the options and the meal box, quitting, and the
-// curve, help and About windows. The commands on the usual values are in usual_values.cpp.
+// The main window's clicks that are not edits: the options and the meal box, the 0,2 g/l limit,
+// quitting, and the curve, help and About windows. The commands on the usual values are in
+// usual_values.cpp.
 #include "sobrimetre.h"
 
 #include "curve/graph.h"
