@@ -74,10 +74,12 @@ fuzz: deps
 	        || exit 1; \
 	done
 
+# Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
 screenshots: build
 	@for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
-	done; done; echo "Screenshots in $(BUILD)/screenshots/"
+	done; QT_QPA_PLATFORM=offscreen $$s $(BUILD)/screenshots/dark-1x dark || exit 1; \
+	done; echo "Screenshots in $(BUILD)/screenshots/"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

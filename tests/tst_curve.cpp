@@ -255,7 +255,8 @@ void TestCurve::fixedLines_data()
     QTest::addColumn<QRectF>("ends");
     QTest::addColumn<QColor>("color");
 
-    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    // Black ink on the white page, whatever the desktop's colours.
+    const QColor text = Qt::black;
     QTest::newRow("vertical axis")
             << "Ligne1" << QRectF(QPointF(600, 120), QPointF(600, 5640)) << text;
     QTest::newRow("time axis") << "Ligne2" << QRectF(QPointF(600, 5640), QPointF(8880, 5640))
@@ -295,7 +296,7 @@ void TestCurve::labels_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QColor>("color");
 
-    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    const QColor text = Qt::black;
     QTest::newRow("unit") << "Etiquette11"
                           << "g / l" << QRect(720, 240, 855, 255) << text;
     // An hour's number stands in a cell one hour and one pixel wide, centred on its tick.
@@ -404,7 +405,7 @@ void TestCurve::window()
     QCOMPARE(graph.size(), QSize(Twips::toPixels(9255), Twips::toPixels(6330)));
     QCOMPARE(graph.minimumSize(), graph.maximumSize());
     QVERIFY(graph.isModal());
-    QCOMPARE(backgroundColor(&graph), QApplication::palette().color(QPalette::Window));
+    QCOMPARE(backgroundColor(&graph), QColor(Qt::white));
 
     const auto *print = child<Picture>(&graph, u"Impression"_s);
     QCOMPARE(print->svgPath(), u":/icons/imprimante.svg"_s);

@@ -65,6 +65,8 @@ Graph::Graph(QWidget *owner)
     setWindowTitle(u"Sobrimetre"_s);
     setWindowIcon(QIcon(u":/icons/sobrimetre.svg"_s));
     setFont(arial(8.25, FontStyle::Bold));
+    // A white page in black ink under any desktop palette: it prints as it shows.
+    setColors(this, Colour::black, Colour::white);
     Twips::fixClientSize(this, 9255, 6330);
     createWidgets();
     connectEvents();
@@ -80,16 +82,16 @@ void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours, bool p
 
 void Graph::createWidgets()
 {
-    const QColor text = palette().color(QPalette::WindowText);
-    Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, text);
-    Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, text);
+    const QColor &ink = Colour::black;
+    Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, ink);
+    Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, ink);
     Ligne3 = newLine(this, u"Ligne3"_s, {600, 4920}, {8880, 4920}, Colour::olive);
     Ligne4 = newLine(this, u"Ligne4"_s, {600, 4440}, {8880, 4440}, Colour::red);
-    Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, text);
+    Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, ink);
     LigneProbatoire = newLine(this, u"LigneProbatoire"_s, {600, 5160}, {8880, 5160}, Colour::red);
     LigneProbatoire->hide();
-    LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, text);
-    LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, text);
+    LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, ink);
+    LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, ink);
 
     Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
                            centredOnItsHeight);
@@ -142,7 +144,6 @@ void Graph::createHourAxis()
     constexpr double spaceBeforeUnit = 60;
     const double left = hourX(0) - twipsPerHourOfFall / 2;
     const double unitLeft = hourX(lastHour) + twipsPerHourOfFall / 2 + spaceBeforeUnit;
-    const QColor text = palette().color(QPalette::WindowText);
 
     Abscisse = new QWidget(this);
     Abscisse->setObjectName(u"Abscisse"_s);
@@ -151,7 +152,7 @@ void Graph::createHourAxis()
         const double x = hourX(hour);
         const QString number = QString::number(hour);
         Repere[hour] = newLine(this, u"Repere"_s + number, {x, axisY}, {x, axisY + tickLength},
-                               text);
+                               Colour::black);
         Heure[hour] = newLabel(Abscisse, u"Heure"_s + number, number, {}, Qt::AlignCenter);
         Heure[hour]->setGeometry(numberCellCentredOn(x, Abscisse));
     }

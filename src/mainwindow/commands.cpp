@@ -62,7 +62,7 @@ void Sobrimetre::GraphMenu_Click()
 void Sobrimetre::SeuilProbatoire_Click(bool on)
 {
     setWindowTitle(on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
-    const QColor limitColour = on ? Colour::red : palette().color(QPalette::WindowText);
+    const QColor limitColour = on ? Colour::red : Colour::black;
     setTextColor(Etiquette13, limitColour);
     Ligne2->setStroke(limitColour, on ? 2 : 1);
     Recompute();

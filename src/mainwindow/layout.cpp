@@ -247,7 +247,8 @@ void Sobrimetre::createScale(QWidget *client)
     FeuJaune->hide();
 
     // A tick every 0,10 g/l, from 0,10 at the bottom to 1,30 at the top; each value's label
-    // stands level with its tick.
+    // stands level with its tick. They lie on the light-yellow panel, in black where the design
+    // gives the window's text colour.
     struct Graduation
     {
         Line *&tick;
@@ -256,10 +257,9 @@ void Sobrimetre::createScale(QWidget *client)
         QLabel *&label;
         const char16_t *labelName;
     };
-    const QColor windowText = palette().color(QPalette::WindowText);
     const Graduation graduations[] = {
-            {Ligne1, windowText, 1, Etiquette10, u"Etiquette10"},
-            {Ligne2, windowText, 1, Etiquette13, u"Etiquette13"},
+            {Ligne1, Colour::black, 1, Etiquette10, u"Etiquette10"},
+            {Ligne2, Colour::black, 1, Etiquette13, u"Etiquette13"},
             {Ligne3, Colour::orange, 1, Etiquette16, u"Etiquette16"},
             {Ligne4, Colour::orange, 1, Etiquette17, u"Etiquette17"},
             {Ligne5, Colour::red, 2, Etiquette18, u"Etiquette18"},
@@ -281,6 +281,7 @@ void Sobrimetre::createScale(QWidget *client)
         graduation.label = newLabel(client, QString::fromUtf16(graduation.labelName), value,
                                     {8520, 4440.0 - 240 * tenths, 375, 255},
                                     Qt::AlignLeft | Qt::AlignVCenter);
+        setTextColor(graduation.label, Colour::black);
         ++tenths;
     }
     setTextColor(Etiquette18, Colour::red);

@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "appearance.h"
+#include "colors.h"
 #include "frame.h"
 #include "line.h"
 #include "picture.h"
@@ -35,6 +37,9 @@ QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const
 {
     auto *box = named(new QLineEdit(parent), name, area);
     box->setMaxLength(maxLength);
+    // The boxes' texts have fixed colours (black, dark green, dark red, blue): the box is white
+    // under any desktop palette.
+    setLightPalette(box, Colour::white);
     return box;
 }
 
