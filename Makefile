@@ -9,7 +9,8 @@ FUZZ_SECONDS ?= 60
 
 # Debian packages needed to build, test, benchmark and fuzz.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
-            libqt6svg6 fonts-liberation libx11-dev libbenchmark-dev clang-format clang-tidy
+            libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev libbenchmark-dev \
+            clang-format clang-tidy
 # Xvfb and xdotool to drive the program, a CUPS scheduler with the cups-pdf printer (and the
 # poppler tools that read what it printed), /usr/bin/time and pkg-config for the start benchmark.
 E2E_PACKAGES := xvfb xdotool cups cups-client printer-driver-cups-pdf ghostscript poppler-utils \
