@@ -10,11 +10,14 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +56,20 @@ QRect numberCellCentredOn(double x, const QWidget *row)
 {
     const int halfWidth = Twips::toPixels(twipsPerHourOfFall / 2);
     return {Twips::toPixels(x) - halfWidth - row->x(), 0, 2 * halfWidth + 1, row->height()};
+}
+
+// What the curve shows, for a screen reader: "Pic à 0,74 g/l une heure après la dernière prise,
+// retour à 0,00 g/l vers la 7e heure".
+QString curveInWords(double peakLevel, double fallHours)
+{
+    const QLocale locale;
+    const QString zero = locale.toString(0.0, 'f', 2);
+    if (peakLevel <= 0)
+        return u"Alcoolémie nulle : la courbe reste à %1 g/l"_s.arg(zero);
+    const double hour = std::round(1 + fallHours);
+    const QString ordinal = hour == 1 ? u"1re"_s : locale.toString(hour, 'f', 0) + u'e';
+    return u"Pic à %1 g/l une heure après la dernière prise, retour à %2 g/l vers la %3 heure"_s
+            .arg(locale.toString(peakLevel, 'f', 2), zero, ordinal);
 }
 
 } // namespace
@@ -98,9 +115,10 @@ void Graph::createWidgets()
     createLevelLabels();
     createHourAxis();
 
-    Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
-                            u"Imprimer la courbe"_s);
-    Impression->setToolTip(u"Imprimer"_s);
+    Impression = newClickablePicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
+                                     u"Imprimer la courbe"_s, u"Imprimer"_s);
+    // The one control of the window: it has the focus, and Space or Enter prints.
+    Impression->setFocusPolicy(Qt::StrongFocus);
 }
 
 // One label per tenth of a g/l, "0,10" to "2,20", centred on the height of its value.
@@ -163,6 +181,8 @@ void Graph::createHourAxis()
 void Graph::connectEvents()
 {
     connect(Impression, &Picture::clicked, this, &Graph::Impression_Click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, Impression,
+            &Picture::click);
 }
 
 void Graph::drawCurve(double peakLevel, double fallHours)
@@ -171,6 +191,7 @@ void Graph::drawCurve(double peakLevel, double fallHours)
     LigneCr->setY2(y);
     LigneDc->setY1(y);
     LigneDc->setX2(toSingle(peakX + fallHours * twipsPerHourOfFall));
+    setAccessibleDescription(curveInWords(peakLevel, fallHours));
 }
 
 void Graph::Impression_Click()

@@ -7,6 +7,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/line.h"
+#include "toolkit/result_label.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
 #include "windows/notice1.h"

@@ -3,11 +3,13 @@
 #include "credits.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
+#include "toolkit/screen_placement.h"
 #include "toolkit/shape.h"
 #include "toolkit/widgets.h"
 #include "window_parts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -41,6 +43,15 @@ void HelpPage::closeEvent(QCloseEvent *event)
         s_loaded.removeOne(this);
 }
 
+void HelpPage::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void HelpPage::closeAll()
 {
     // Closing a page takes it out of the list.
@@ -52,6 +63,7 @@ void HelpPage::closeAll()
 void HelpPage::bringForward()
 {
     show();
+    keepInsideScreen(this);
     raise();
     activateWindow();
 }
