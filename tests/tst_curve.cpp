@@ -143,6 +143,8 @@ private Q_SLOTS:
     void printsImageWithoutButton();
     void printerThatCannotStartIsReported();
     void missingDefaultPrinterIsReported();
+    void keyboardPrints_data();
+    void keyboardPrints();
 
 private:
     std::unique_ptr<QWidget> m_owner;
@@ -531,6 +533,34 @@ void TestCurve::missingDefaultPrinterIsReported()
     QCOMPARE(watcher.texts().first(),
              u"Impression impossible : aucune imprimante n'est installée."_s);
     QVERIFY(print->isVisible());
+    QVERIFY(graph.isVisible());
+}
+
+void TestCurve::keyboardPrints_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Ctrl+P") << QKeySequence(u"Ctrl+P"_s);
+    QTest::newRow("Space on the printer") << QKeySequence(Qt::Key_Space);
+    QTest::newRow("Enter on the printer") << QKeySequence(Qt::Key_Return);
+}
+
+// The printer has the focus in the window; the keys print as a click does, which without a
+// printer tells that there is none.
+void TestCurve::keyboardPrints()
+{
+    QFETCH(QKeySequence, keys);
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("A default printer is installed; the keys would print on it.");
+    Graph graph;
+    graph.show();
+    QApplication::setActiveWindow(&graph);
+    QVERIFY(QTest::qWaitForWindowActive(&graph));
+    QCOMPARE(QApplication::focusWidget(), child<Picture>(&graph, u"Impression"_s));
+
+    const MessageBoxWatcher watcher;
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(watcher.texts(),
+             QStringList{u"Impression impossible : aucune imprimante n'est installée."_s});
     QVERIFY(graph.isVisible());
 }
 
