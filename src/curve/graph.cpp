@@ -6,6 +6,7 @@
 #include "toolkit/line.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
+#include "toolkit/screen_placement.h"
 #include "toolkit/widgets.h"
 
 #include <QKeyEvent>
@@ -85,6 +86,7 @@ Graph::Graph(QWidget *owner)
     // A white page in black ink under any desktop palette: it prints as it shows.
     setColors(this, Colour::black, Colour::white);
     Twips::fixClientSize(this, 9255, 6330);
+    keepInsideScreenWhenShown(this);
     createWidgets();
     connectEvents();
 }

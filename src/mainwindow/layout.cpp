@@ -380,11 +380,5 @@ void Sobrimetre::placeOnScreen()
     const QPoint clientOrigin = screenOrigin + QPoint(Twips::toPixels(1095), Twips::toPixels(1755));
     setGeometry(QRect(clientOrigin - centralWidget()->pos(), size()));
     keepInsideScreen(this);
-}
-
-// Its frame is known once it shows.
-void Sobrimetre::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    keepInsideScreen(this);
+    keepInsideScreenWhenShown(this);
 }

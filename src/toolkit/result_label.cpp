@@ -47,19 +47,26 @@ int ResultLabel::textFlags() const
     return static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
 }
 
+// A line of text that must be drawn smaller keeps a pixel from the border on each side.
+QRectF ResultLabel::room() const
+{
+    const double margin = wordWrap() ? 0 : 1;
+    return QRectF(contentsRect()).adjusted(margin, 0, -margin, 0);
+}
+
 // Each try lays the text out in the room the box gives at the scale found so far, and shrinks
 // the scale by what the text still lacks; a message that wraps needs a try or two more.
 double ResultLabel::fittingScale() const
 {
     const QFontMetricsF metrics(font(), this);
-    const QSizeF box = contentsRect().size();
+    const QSizeF box = room().size();
     double scale = 1;
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const QSizeF room = box / scale;
-        const QSizeF needed = metrics.boundingRect(QRectF(QPointF(), room), textFlags(), text())
+        const QSizeF space = box / scale;
+        const QSizeF needed = metrics.boundingRect(QRectF(QPointF(), space), textFlags(), text())
                                       .size();
-        const double shrink = std::min(room.width() / needed.width(),
-                                       room.height() / needed.height());
+        const double shrink = std::min(space.width() / needed.width(),
+                                       space.height() / needed.height());
         if (shrink >= 1)
             break;
         scale *= shrink;
@@ -76,7 +83,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
-    const QRectF box = contentsRect();
+    const QRectF box = room();
     painter.translate(box.topLeft());
     painter.scale(scale, scale);
     style()->drawItemText(&painter, QRectF(QPointF(), box.size() / scale).toRect(), textFlags(),

@@ -31,6 +31,7 @@ protected:
 
 private:
     int textFlags() const;
+    QRectF room() const;
 
     QString m_subject;
     Content m_content;

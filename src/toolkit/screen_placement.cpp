@@ -1,5 +1,6 @@
 #include "screen_placement.h"
 
+#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,6 +13,23 @@ int shiftInto(int low, int high, int areaLow, int areaHigh)
 {
     return std::max(areaLow - low, std::min(0, areaHigh - high));
 }
+
+class ScreenKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *window = static_cast<QWidget *>(watched);
+            QMetaObject::invokeMethod(
+                    window, [window] { keepInsideScreen(window); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -26,4 +44,9 @@ void keepInsideScreen(QWidget *window)
                        shiftInto(frame.top(), frame.bottom(), area.top(), area.bottom()));
     if (!shift.isNull())
         window->move(window->pos() + shift);
+}
+
+void keepInsideScreenWhenShown(QWidget *window)
+{
+    window->installEventFilter(new ScreenKeeper(window));
 }

@@ -26,6 +26,7 @@ HelpPage::HelpPage(QWidget *owner, const QString &name, const QString &caption,
     Twips::fixClientSize(this, 9255, 6345);
     setBackgroundColor(this, Colour::lightYellow);
     setFont(arial(8.25, FontStyle::Bold));
+    keepInsideScreenWhenShown(this);
     createHeaderBand();
     for (const HelpText &text : texts)
         addText(text);
@@ -63,7 +64,6 @@ void HelpPage::closeAll()
 void HelpPage::bringForward()
 {
     show();
-    keepInsideScreen(this);
     raise();
     activateWindow();
 }
