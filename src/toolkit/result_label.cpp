@@ -8,12 +8,13 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
-ResultLabel::ResultLabel(const QString &subject, Content content, QWidget *parent)
+ResultLabel::ResultLabel(QString subject, Content content, QWidget *parent)
     : QLabel(parent)
-    , m_subject(subject)
+    , m_subject(std::move(subject))
     , m_content(content)
 {
     installAccessibleItems();

@@ -15,7 +15,7 @@ class ResultLabel : public QLabel
 public:
     enum Content { Text, Number };
 
-    ResultLabel(const QString &subject, Content content, QWidget *parent);
+    ResultLabel(QString subject, Content content, QWidget *parent);
 
     bool showsNumber() const { return m_content == Number; }
     // The number shown, read with the user's decimal separator; none while the text is not one.
