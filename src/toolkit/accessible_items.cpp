@@ -6,8 +6,6 @@
 
 #include <QAccessibleWidget>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // A clickable picture is a push button with a press action; whether a picture is clickable is

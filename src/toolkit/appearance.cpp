@@ -51,10 +51,13 @@ void putTextColor(QPalette &palette, const QColor &color)
 }
 
 // Qt derives every other colour from the button face and the background: black text and white
-// boxes on a light background, and the edges in shades of the button face.
-QPalette lightPaletteOn(const QColor &background)
+// boxes on a light background, and the edges in shades of the button face. The widget's own
+// background takes the colour too, whatever its role.
+QPalette lightPaletteOn(const QWidget *widget, const QColor &background)
 {
-    return {Colour::buttonFace, background};
+    QPalette palette(Colour::buttonFace, background);
+    palette.setColor(widget->backgroundRole(), background);
+    return palette;
 }
 
 bool hasBackgroundColor(const QWidget *widget, const QColor &color)
@@ -94,18 +97,15 @@ void setColors(QWidget *widget, const QColor &text, const QColor &background)
 {
     if (hasTextColor(widget->palette(), text) && hasBackgroundColor(widget, background))
         return;
-    QPalette palette = lightPaletteOn(background);
+    QPalette palette = lightPaletteOn(widget, background);
     putTextColor(palette, text);
-    palette.setColor(widget->backgroundRole(), background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 void setLightPalette(QWidget *widget, const QColor &background)
 {
-    QPalette palette = lightPaletteOn(background);
-    palette.setColor(widget->backgroundRole(), background);
-    widget->setPalette(palette);
+    widget->setPalette(lightPaletteOn(widget, background));
 }
 
 void setBold(QWidget *widget, bool bold)
