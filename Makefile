@@ -7,9 +7,11 @@ BUILD_FUZZ := build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-# Debian packages needed to build, test, benchmark and fuzz.
+# Debian packages needed to build, test, benchmark and fuzz: Qt's French texts, and the virtual
+# display, D-Bus session and accessibility bus that the screen-reader test runs with.
 PACKAGES := cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
-            libqt6svg6 fonts-liberation libx11-dev libbenchmark-dev clang-format clang-tidy
+            libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev libbenchmark-dev \
+            clang-format clang-tidy xvfb xauth dbus at-spi2-core
 # Xvfb and xdotool to drive the program, a CUPS scheduler with the cups-pdf printer (and the
 # poppler tools that read what it printed), /usr/bin/time and pkg-config for the start benchmark.
 E2E_PACKAGES := xvfb xdotool cups cups-client printer-driver-cups-pdf ghostscript poppler-utils \
@@ -74,10 +76,12 @@ fuzz: deps
 	        || exit 1; \
 	done
 
+# Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
 screenshots: build
 	@for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
-	done; done; echo "Screenshots in $(BUILD)/screenshots/"
+	done; QT_QPA_PLATFORM=offscreen $$s $(BUILD)/screenshots/dark-1x dark || exit 1; \
+	done; echo "Screenshots in $(BUILD)/screenshots/"
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,12 +1,24 @@
 // Writes PNG images of windows for people to look at: `make screenshots` runs each
-// screenshots_* program at scale 1 and 2, with the folder to write into as its argument.
+// screenshots_* program at scale 1 and 2, with the folder to write into as its argument, and once
+// more at scale 1 with "dark" after it, for the windows under a dark desktop palette.
 #pragma once
+
+#include "desktop_palettes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
+
+// The folder named by the program's arguments (the current one when none is), after giving the
+// program the dark desktop's colours when asked.
+inline QString screenshotFolder(int argc, char *argv[])
+{
+    if (argc > 2 && QByteArray(argv[2]) == "dark")
+        QApplication::setPalette(darkDesktopPalette());
+    return QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s).absolutePath();
+}
 
 inline void saveScreenshot(QWidget *window, const QString &folder, const QString &name)
 {

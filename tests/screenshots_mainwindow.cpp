@@ -1,6 +1,7 @@
 // The main window as it opens, then after a green, a yellow, a red and a severe estimate: a man
 // of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them; then one glass
-// under the 0,2 g/l limit, and a value too large to compute with.
+// under the 0,2 g/l limit, a value too large to compute with, with its warning box, and a
+// level and a wait of many digits.
 #include "mainwindow/sobrimetre.h"
 #include "screenshot_support.h"
 #include "test_support.h"
@@ -8,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     useFrenchLocale();
-    const QString folder = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s).absolutePath();
+    const QString folder = screenshotFolder(argc, argv);
     // Start-up reads and creates Defaut.dat in the current directory.
     const TemporaryWorkingDirectory workingDirectory;
 
@@ -61,9 +61,19 @@ int main(int argc, char *argv[])
     child<QAction>(&window, u"SeuilProbatoire"_s)->setChecked(true);
     saveScreenshot(&window, folder, u"mainwindow_probatoire"_s);
 
-    // The warning box opens over the window; it is closed as soon as it shows.
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    // The warning box opens over the window; it is pictured and closed as soon as it shows.
+    QTimer::singleShot(0, [&folder] {
+        QWidget *box = QApplication::activeModalWidget();
+        saveScreenshot(box, folder, u"avertissement"_s);
+        box->close();
+    });
     type(&window, u"DEG_V"_s, u"9E999"_s);
     saveScreenshot(&window, folder, u"mainwindow_impossible"_s);
+
+    // A level and a wait too wide for their boxes at their size, drawn smaller.
+    type(&window, u"DEG_V"_s, u"11"_s);
+    type(&window, u"Poids"_s, u"1"_s);
+    type(&window, u"NB_V"_s, u"999"_s);
+    saveScreenshot(&window, folder, u"mainwindow_grands_nombres"_s);
     return 0;
 }

@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     useFrenchLocale();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
+    const QString folder = screenshotFolder(argc, argv);
 
     saveScreenshot(Accueil::showSplash([] {}), folder, u"accueil"_s);
 

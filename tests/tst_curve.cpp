@@ -143,6 +143,8 @@ private Q_SLOTS:
     void printsImageWithoutButton();
     void printerThatCannotStartIsReported();
     void missingDefaultPrinterIsReported();
+    void keyboardPrints_data();
+    void keyboardPrints();
 
 private:
     std::unique_ptr<QWidget> m_owner;
@@ -255,7 +257,8 @@ void TestCurve::fixedLines_data()
     QTest::addColumn<QRectF>("ends");
     QTest::addColumn<QColor>("color");
 
-    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    // Black ink on the white page, whatever the desktop's colours.
+    const QColor text = Qt::black;
     QTest::newRow("vertical axis")
             << "Ligne1" << QRectF(QPointF(600, 120), QPointF(600, 5640)) << text;
     QTest::newRow("time axis") << "Ligne2" << QRectF(QPointF(600, 5640), QPointF(8880, 5640))
@@ -295,7 +298,7 @@ void TestCurve::labels_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QColor>("color");
 
-    const QColor text = QApplication::palette().color(QPalette::WindowText);
+    const QColor text = Qt::black;
     QTest::newRow("unit") << "Etiquette11"
                           << "g / l" << QRect(720, 240, 855, 255) << text;
     // An hour's number stands in a cell one hour and one pixel wide, centred on its tick.
@@ -404,7 +407,7 @@ void TestCurve::window()
     QCOMPARE(graph.size(), QSize(Twips::toPixels(9255), Twips::toPixels(6330)));
     QCOMPARE(graph.minimumSize(), graph.maximumSize());
     QVERIFY(graph.isModal());
-    QCOMPARE(backgroundColor(&graph), QApplication::palette().color(QPalette::Window));
+    QCOMPARE(backgroundColor(&graph), QColor(Qt::white));
 
     const auto *print = child<Picture>(&graph, u"Impression"_s);
     QCOMPARE(print->svgPath(), u":/icons/imprimante.svg"_s);
@@ -530,6 +533,34 @@ void TestCurve::missingDefaultPrinterIsReported()
     QCOMPARE(watcher.texts().first(),
              u"Impression impossible : aucune imprimante n'est installée."_s);
     QVERIFY(print->isVisible());
+    QVERIFY(graph.isVisible());
+}
+
+void TestCurve::keyboardPrints_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::newRow("Ctrl+P") << QKeySequence(u"Ctrl+P"_s);
+    QTest::newRow("Space on the printer") << QKeySequence(Qt::Key_Space);
+    QTest::newRow("Enter on the printer") << QKeySequence(Qt::Key_Return);
+}
+
+// The printer has the focus in the window; the keys print as a click does, which without a
+// printer tells that there is none.
+void TestCurve::keyboardPrints()
+{
+    QFETCH(QKeySequence, keys);
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("A default printer is installed; the keys would print on it.");
+    Graph graph;
+    graph.show();
+    QApplication::setActiveWindow(&graph);
+    QVERIFY(QTest::qWaitForWindowActive(&graph));
+    QCOMPARE(QApplication::focusWidget(), child<Picture>(&graph, u"Impression"_s));
+
+    const MessageBoxWatcher watcher;
+    QTest::keySequence(QApplication::focusWidget(), keys);
+    QCOMPARE(watcher.texts(),
+             QStringList{u"Impression impossible : aucune imprimante n'est installée."_s});
     QVERIFY(graph.isVisible());
 }
 

@@ -152,6 +152,8 @@ private Q_SLOTS:
     void framesRunTheirEdgeThroughTheCaption_data();
     void framesRunTheirEdgeThroughTheCaption();
     void tooltips();
+    void picturesToClickLookClickable_data();
+    void picturesToClickLookClickable();
     void optionGroupsAreSeparate_data();
     void optionGroupsAreSeparate();
     void arrowsMoveWithinOneGroup_data();
@@ -401,11 +403,12 @@ void TestMainWindow::ticks_data()
     QTest::addColumn<QColor>("color");
     QTest::addColumn<int>("width");
 
-    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    // Black on the light-yellow panel where the design gives the window's text colour.
+    const QColor black(Qt::black);
     const QColor orange(255, 128, 0);
     const QColor red(255, 0, 0);
-    QTest::newRow("0,10 in window text") << 1 << windowText << 1;
-    QTest::newRow("0,20 in window text") << 2 << windowText << 1;
+    QTest::newRow("0,10 in black") << 1 << black << 1;
+    QTest::newRow("0,20 in black") << 2 << black << 1;
     QTest::newRow("0,30 orange") << 3 << orange << 1;
     QTest::newRow("0,40 orange") << 4 << orange << 1;
     QTest::newRow("0,50 the legal limit, red and thick") << 5 << red << 2;
@@ -710,6 +713,33 @@ void TestMainWindow::tooltips()
         }
     }
     QCOMPARE(drinksWithTip, drinks.size());
+}
+
+void TestMainWindow::picturesToClickLookClickable_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("clickable");
+    QTest::newRow("a drink") << u"Vin"_s << true;
+    QTest::newRow("the chart") << u"GraphImg"_s << true;
+    QTest::newRow("the man beside his option, a decoration") << u"Homme"_s << false;
+}
+
+// The pointing hand under the mouse, and the picture pressed in while the button is down.
+void TestMainWindow::picturesToClickLookClickable()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, clickable);
+    widget<QLineEdit>(u"Poids"_s)->setText(u"70"_s);
+    auto *shown = widget<Picture>(picture);
+    QCOMPARE(shown->cursor().shape(), clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+
+    const QImage atRest = shown->grab().toImage();
+    QTest::mousePress(shown, Qt::LeftButton);
+    const QImage pressed = shown->grab().toImage();
+    const MessageBoxWatcher curve;
+    QTest::mouseRelease(shown, Qt::LeftButton);
+    QCOMPARE(pressed != atRest, clickable);
+    QCOMPARE(shown->grab().toImage(), atRest);
 }
 
 void TestMainWindow::optionGroupsAreSeparate_data()

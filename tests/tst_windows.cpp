@@ -155,8 +155,8 @@ QWidget *TestWindows::open(const QString &window)
     return HelpPage::loaded<Notice2>();
 }
 
-// Does what the user does: the main window's command, a button of a shown page, or the window
-// system's close button of a page.
+// Does what the user does: the main window's command, a button of a shown page, the window
+// system's close button of a page, or Escape on a page.
 void TestWindows::perform(const QString &action)
 {
     const auto click = [](QWidget *page, const char *buttonName) {
@@ -178,6 +178,10 @@ void TestWindows::perform(const QString &action)
         QVERIFY(HelpPage::loaded<Notice1>()->close());
     else if (action == u"CloseBox2")
         QVERIFY(HelpPage::loaded<Notice2>()->close());
+    else if (action == u"Escape1")
+        QTest::keyClick(HelpPage::loaded<Notice1>(), Qt::Key_Escape);
+    else if (action == u"Escape2")
+        QTest::keyClick(HelpPage::loaded<Notice2>(), Qt::Key_Escape);
     else
         QFAIL(qPrintable(action));
 }
@@ -591,6 +595,10 @@ void TestWindows::helpPageSequences_data()
     QTest::newRow("close box of page 1 leaves page 2")
             << QStringList{"MNotice", "PageSuiv", "MNotice", "CloseBox1"} << int(Gone)
             << int(Shown);
+    QTest::newRow("Escape on page 2 leaves page 1 hidden, as its close box does")
+            << QStringList{"MNotice", "PageSuiv", "Escape2"} << int(Hidden) << int(Gone);
+    QTest::newRow("Escape on page 1 beside page 2 leaves page 2")
+            << QStringList{"MNotice", "PageSuiv", "MNotice", "Escape1"} << int(Gone) << int(Shown);
     QTest::newRow(">> again after << shows a fresh page 2")
             << QStringList{"MNotice", "PageSuiv", "PagePréc", "PageSuiv"} << int(Hidden)
             << int(Shown);

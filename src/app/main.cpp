@@ -2,6 +2,7 @@
 // starts on its splash window, which after one second shows the main window and closes.
 #include "mainwindow/sobrimetre.h"
 #include "toolkit/application.h"
+#include "toolkit/translations.h"
 #include "windows/accueil.h"
 
 #include <memory>
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
+    loadQtTranslations(application);
     std::unique_ptr<Sobrimetre> mainWindow;
     Accueil::showSplash([&mainWindow] {
         mainWindow = std::make_unique<Sobrimetre>();

@@ -6,15 +6,19 @@
 #include "toolkit/line.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
+#include "toolkit/screen_placement.h"
 #include "toolkit/widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -55,6 +59,20 @@ QRect numberCellCentredOn(double x, const QWidget *row)
     return {Twips::toPixels(x) - halfWidth - row->x(), 0, 2 * halfWidth + 1, row->height()};
 }
 
+// What the curve shows, for a screen reader: "Pic à 0,74 g/l une heure après la dernière prise,
+// retour à 0,00 g/l vers la 7e heure".
+QString curveInWords(double peakLevel, double fallHours)
+{
+    const QLocale locale;
+    const QString zero = locale.toString(0.0, 'f', 2);
+    if (peakLevel <= 0)
+        return u"Alcoolémie nulle : la courbe reste à %1 g/l"_s.arg(zero);
+    const double hour = std::round(1 + fallHours);
+    const QString ordinal = hour == 1 ? u"1re"_s : locale.toString(hour, 'f', 0) + u'e';
+    return u"Pic à %1 g/l une heure après la dernière prise, retour à %2 g/l vers la %3 heure"_s
+            .arg(locale.toString(peakLevel, 'f', 2), zero, ordinal);
+}
+
 } // namespace
 
 Graph::Graph(QWidget *owner)
@@ -65,7 +83,10 @@ Graph::Graph(QWidget *owner)
     setWindowTitle(u"Sobrimetre"_s);
     setWindowIcon(QIcon(u":/icons/sobrimetre.svg"_s));
     setFont(arial(8.25, FontStyle::Bold));
+    // A white page in black ink under any desktop palette: it prints as it shows.
+    setColors(this, Colour::black, Colour::white);
     Twips::fixClientSize(this, 9255, 6330);
+    keepInsideScreenWhenShown(this);
     createWidgets();
     connectEvents();
 }
@@ -80,25 +101,26 @@ void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours, bool p
 
 void Graph::createWidgets()
 {
-    const QColor text = palette().color(QPalette::WindowText);
-    Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, text);
-    Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, text);
+    const QColor &ink = Colour::black;
+    Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, ink);
+    Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, ink);
     Ligne3 = newLine(this, u"Ligne3"_s, {600, 4920}, {8880, 4920}, Colour::olive);
     Ligne4 = newLine(this, u"Ligne4"_s, {600, 4440}, {8880, 4440}, Colour::red);
-    Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, text);
+    Ligne5 = newLine(this, u"Ligne5"_s, {600, 3720}, {8880, 3720}, ink);
     LigneProbatoire = newLine(this, u"LigneProbatoire"_s, {600, 5160}, {8880, 5160}, Colour::red);
     LigneProbatoire->hide();
-    LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, text);
-    LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, text);
+    LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, ink);
+    LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, ink);
 
     Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
                            centredOnItsHeight);
     createLevelLabels();
     createHourAxis();
 
-    Impression = newPicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
-                            u"Imprimer la courbe"_s);
-    Impression->setToolTip(u"Imprimer"_s);
+    Impression = newClickablePicture(this, u"Impression"_s, u"imprimante"_s, {8760, 120, 360, 360},
+                                     u"Imprimer la courbe"_s, u"Imprimer"_s);
+    // The one control of the window: it has the focus, and Space or Enter prints.
+    Impression->setFocusPolicy(Qt::StrongFocus);
 }
 
 // One label per tenth of a g/l, "0,10" to "2,20", centred on the height of its value.
@@ -142,7 +164,6 @@ void Graph::createHourAxis()
     constexpr double spaceBeforeUnit = 60;
     const double left = hourX(0) - twipsPerHourOfFall / 2;
     const double unitLeft = hourX(lastHour) + twipsPerHourOfFall / 2 + spaceBeforeUnit;
-    const QColor text = palette().color(QPalette::WindowText);
 
     Abscisse = new QWidget(this);
     Abscisse->setObjectName(u"Abscisse"_s);
@@ -151,7 +172,7 @@ void Graph::createHourAxis()
         const double x = hourX(hour);
         const QString number = QString::number(hour);
         Repere[hour] = newLine(this, u"Repere"_s + number, {x, axisY}, {x, axisY + tickLength},
-                               text);
+                               Colour::black);
         Heure[hour] = newLabel(Abscisse, u"Heure"_s + number, number, {}, Qt::AlignCenter);
         Heure[hour]->setGeometry(numberCellCentredOn(x, Abscisse));
     }
@@ -162,6 +183,8 @@ void Graph::createHourAxis()
 void Graph::connectEvents()
 {
     connect(Impression, &Picture::clicked, this, &Graph::Impression_Click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, Impression,
+            &Picture::click);
 }
 
 void Graph::drawCurve(double peakLevel, double fallHours)
@@ -170,6 +193,7 @@ void Graph::drawCurve(double peakLevel, double fallHours)
     LigneCr->setY2(y);
     LigneDc->setY1(y);
     LigneDc->setX2(toSingle(peakX + fallHours * twipsPerHourOfFall));
+    setAccessibleDescription(curveInWords(peakLevel, fallHours));
 }
 
 void Graph::Impression_Click()

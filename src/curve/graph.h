@@ -1,7 +1,7 @@
 // The curve window: over a 24-hour axis, the estimated level rising to its peak one hour after
 // the last drink and falling back to zero, above reference lines at 0,30, 0,50 and 0,80 g/l.
 // The main window opens it through ShowCurve with the peak it takes back from what it shows; a
-// click on the printer prints the window.
+// click on the printer, Space or Enter on it, or Ctrl+P prints the window.
 #pragma once
 
 #include <QDialog>

@@ -37,8 +37,11 @@ struct VerdictLook
 // Breath and blood levels as French law pairs them: 0.25 mg/l of air for 0.5 g/l of blood.
 constexpr double bloodPerBreath = 2;
 
+constexpr double instructionPoints = 8.25;
+
 constexpr VerdictLook verdictLooks[] = {
-        {Light::Green, 0x80FF80, 0x000000, 0x008000, false, 8.25, NoteMessage::Instruction},
+        {Light::Green, 0x80FF80, 0x000000, 0x008000, false, instructionPoints,
+         NoteMessage::Instruction},
         {Light::Yellow, 0x00FFFF, 0x000000, 0x0000FF, true, 9, NoteMessage::Caution},
         {Light::Red, 0x0000FF, 0xFFFFFF, 0x0000FF, true, 10, NoteMessage::Stop},
         {Light::Red, 0x000000, 0xFFFFFF, 0x0000FF, true, std::nullopt, NoteMessage::Stop},
@@ -102,11 +105,14 @@ ResultDisplay failedDisplay()
     return display;
 }
 
+// The instructions come back at their own size: left at the 10 points of a stop, their last
+// lines would be cut.
 ResultDisplay startupDisplay()
 {
     ResultDisplay display = blankDisplay();
     display.noteText = 0x008000;
     display.noteBold = false;
+    display.notePoints = instructionPoints;
     return display;
 }
 
@@ -114,6 +120,7 @@ ResultDisplay restoredDisplay()
 {
     ResultDisplay display = blankDisplay();
     display.noteText = 0xC00000;
+    display.notePoints = instructionPoints;
     return display;
 }
 

@@ -55,10 +55,10 @@ ResultDisplay presentResult(const EstimateResult &result);
 ResultDisplay failedDisplay();
 
 // The blank result of start-up and of the reload of the usual values: "0,00", the bar at rest,
-// the green light, the instructions in dark green, not bold.
+// the green light, the instructions in dark green, not bold, at 8.25 points.
 ResultDisplay startupDisplay();
-// The blank result after the factory values are restored: the instructions in dark blue, bold
-// and size as they were.
+// The blank result after the factory values are restored: the instructions in dark blue at 8.25
+// points, bold as they were (the window drops a bold that would not fit).
 ResultDisplay restoredDisplay();
 
 // "heures" after more than one hour, else "heure", as the units beside the delay and the wait

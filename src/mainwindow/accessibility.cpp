@@ -1,11 +1,11 @@
-// What a screen reader says of the main window's text boxes, bar and results, in French. The
-// pictures are named by their subjects where they are made; buttons and options by their
+// What a screen reader says of the main window's text boxes, bar and frames, in French. The
+// pictures and the results are named where they are made; buttons and options by their
 // captions.
 #include "sobrimetre.h"
 
+#include "toolkit/frame.h"
 #include "toolkit/shape.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 using namespace Qt::StringLiterals;
@@ -23,9 +23,6 @@ void Sobrimetre::nameForAccessibility()
     Délai->setAccessibleName(u"Heures écoulées depuis la dernière prise d'alcool"_s);
 
     Colonne->setAccessibleName(u"Barre de l'alcoolémie"_s);
-    Alcoolémie->setAccessibleName(u"Alcoolémie estimée"_s);
-    Attente->setAccessibleName(u"Heures à attendre encore"_s);
-    Note->setAccessibleName(u"Message"_s);
-    for (QLabel *result : {Alcoolémie, Attente, Note})
-        result->setAccessibleDescription(result->text());
+    // Inside the subject's frame, its own group for the corpulence options.
+    Cadre4->setAccessibleName(Cadre4->title());
 }

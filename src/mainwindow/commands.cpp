@@ -8,6 +8,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/line.h"
+#include "toolkit/result_label.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
 #include "windows/notice1.h"
@@ -63,7 +64,7 @@ void Sobrimetre::GraphMenu_Click()
 void Sobrimetre::SeuilProbatoire_Click(bool on)
 {
     setWindowTitle(on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
-    const QColor limitColour = on ? Colour::red : palette().color(QPalette::WindowText);
+    const QColor limitColour = on ? Colour::red : Colour::black;
     setTextColor(Etiquette13, limitColour);
     Ligne2->setStroke(limitColour, on ? 2 : 1);
     Recompute();

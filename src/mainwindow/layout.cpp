@@ -8,6 +8,7 @@
 #include "toolkit/frame.h"
 #include "toolkit/line.h"
 #include "toolkit/picture.h"
+#include "toolkit/screen_placement.h"
 #include "toolkit/shape.h"
 #include "toolkit/widgets.h"
 
@@ -147,11 +148,9 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
         setColors(heading, Colour::darkRed, Colour::lightYellow);
         this->*members.heading = heading;
 
-        Picture *button = newPicture(Cadre2, QString::fromUtf8(drink.button),
-                                     QString::fromUtf8(drink.picture), place.button,
-                                     QString::fromUtf8(drink.addGlass));
-        button->setToolTip(addGlassTip);
-        this->*members.button = button;
+        this->*members.button = newClickablePicture(Cadre2, QString::fromUtf8(drink.button),
+                                                    QString::fromUtf8(drink.picture), place.button,
+                                                    QString::fromUtf8(drink.addGlass), addGlassTip);
 
         const auto addBox = [&](QLineEdit *Sobrimetre::*member, const QString &prefix,
                                 int maxLength, double top, std::string_view text) {
@@ -180,8 +179,9 @@ void Sobrimetre::createResultLine(QWidget *client)
 
     Etiquette11 = newLabel(client, u"Etiquette11"_s, u"ALCOOLÉMIE ESTIMÉE (en g/l) :"_s,
                            {120, 4080, 3495, 375});
-    Alcoolémie = newLabel(client, u"Alcoolémie"_s, u"0,00"_s, {3600, 4035, 855, 375},
-                          Qt::AlignCenter);
+    Alcoolémie = newResultLabel(client, u"Alcoolémie"_s, u"Alcoolémie estimée"_s,
+                                ResultLabel::Number, u"0,00"_s, {3600, 4035, 855, 375},
+                                Qt::AlignCenter);
     Alcoolémie->setFont(large);
     giveSingleBorder(Alcoolémie);
     setColors(Alcoolémie, Colour::black, Colour::green);
@@ -199,14 +199,14 @@ void Sobrimetre::createResultLine(QWidget *client)
     Forme1->setFillColor(Colour::lightYellow);
     Forme1->setStroke(Colour::lightOlive, 1);
 
-    Note = newLabel(client, u"Note"_s, textOf(NoteMessage::Instruction), {240, 4680, 5055, 1050});
+    Note = newResultLabel(client, u"Note"_s, u"Message"_s, ResultLabel::Text,
+                          textOf(NoteMessage::Instruction), {240, 4680, 5055, 1050});
     Note->setWordWrap(true);
     Note->setFont(arial(8.25, FontStyle::Regular));
     setColors(Note, Colour::darkGreen, Colour::lightYellow);
 
-    GraphImg = newPicture(client, u"GraphImg"_s, u"graphique"_s, {6840, 4080, 375, 375},
-                          u"Graphique de l'alcoolémie sur 24 heures"_s);
-    GraphImg->setToolTip(u"Graphique"_s);
+    GraphImg = newClickablePicture(client, u"GraphImg"_s, u"graphique"_s, {6840, 4080, 375, 375},
+                                   u"Graphique de l'alcoolémie sur 24 heures"_s, u"Graphique"_s);
 
     BtnIni = newButton<QPushButton>(client, u"BtnIni"_s, u"&Initialiser"_s,
                                     {7680, 4920, 1215, 375});
@@ -221,7 +221,8 @@ void Sobrimetre::createWaitFrame(QWidget *client)
     Cadre3 = newFrame(client, u"Cadre3"_s, u"Attendre encore..."_s, {5520, 4560, 1815, 1215});
     Horloge = newPicture(Cadre3, u"Horloge"_s, u"horloge"_s, {240, 360, 480, 480}, u"Horloge"_s);
 
-    Attente = newLabel(Cadre3, u"Attente"_s, u"0"_s, {960, 360, 615, 375}, Qt::AlignCenter);
+    Attente = newResultLabel(Cadre3, u"Attente"_s, u"Heures à attendre encore"_s,
+                             ResultLabel::Number, u"0"_s, {960, 360, 615, 375}, Qt::AlignCenter);
     Attente->setFont(arial(13.5, FontStyle::Regular));
     giveSingleBorder(Attente);
     setBackgroundColor(Attente, Colour::lightCyan);
@@ -247,7 +248,8 @@ void Sobrimetre::createScale(QWidget *client)
     FeuJaune->hide();
 
     // A tick every 0,10 g/l, from 0,10 at the bottom to 1,30 at the top; each value's label
-    // stands level with its tick.
+    // stands level with its tick. They lie on the light-yellow panel, in black where the design
+    // gives the window's text colour.
     struct Graduation
     {
         Line *&tick;
@@ -256,10 +258,9 @@ void Sobrimetre::createScale(QWidget *client)
         QLabel *&label;
         const char16_t *labelName;
     };
-    const QColor windowText = palette().color(QPalette::WindowText);
     const Graduation graduations[] = {
-            {Ligne1, windowText, 1, Etiquette10, u"Etiquette10"},
-            {Ligne2, windowText, 1, Etiquette13, u"Etiquette13"},
+            {Ligne1, Colour::black, 1, Etiquette10, u"Etiquette10"},
+            {Ligne2, Colour::black, 1, Etiquette13, u"Etiquette13"},
             {Ligne3, Colour::orange, 1, Etiquette16, u"Etiquette16"},
             {Ligne4, Colour::orange, 1, Etiquette17, u"Etiquette17"},
             {Ligne5, Colour::red, 2, Etiquette18, u"Etiquette18"},
@@ -281,6 +282,7 @@ void Sobrimetre::createScale(QWidget *client)
         graduation.label = newLabel(client, QString::fromUtf16(graduation.labelName), value,
                                     {8520, 4440.0 - 240 * tenths, 375, 255},
                                     Qt::AlignLeft | Qt::AlignVCenter);
+        setTextColor(graduation.label, Colour::black);
         ++tenths;
     }
     setTextColor(Etiquette18, Colour::red);
@@ -368,7 +370,7 @@ void Sobrimetre::setTabOrderOfFields()
 }
 
 // The window first stands with its client area, below the menu bar, at 1095, 1755 twips
-// from the screen's top left.
+// from the screen's top left, when it fits there on the screen; otherwise it moves inside.
 void Sobrimetre::placeOnScreen()
 {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -377,4 +379,6 @@ void Sobrimetre::placeOnScreen()
     const QPoint screenOrigin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
     const QPoint clientOrigin = screenOrigin + QPoint(Twips::toPixels(1095), Twips::toPixels(1755));
     setGeometry(QRect(clientOrigin - centralWidget()->pos(), size()));
+    keepInsideScreen(this);
+    keepInsideScreenWhenShown(this);
 }

@@ -11,7 +11,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
-#include "toolkit/result_text.h"
+#include "toolkit/result_label.h"
 #include "toolkit/shape.h"
 
 #include <QCheckBox>
@@ -72,8 +72,8 @@ void Sobrimetre::warnAboutWeight()
 void Sobrimetre::showDisplay(const ResultDisplay &display)
 {
     const ResultTips tips = tipsOf(display, m_clock());
-    showResultText(Alcoolémie, withDecimalPoint(display.level), tips.level);
-    showResultText(Attente, QString::fromStdString(display.wait), tips.wait);
+    Alcoolémie->showResult(withDecimalPoint(display.level), tips.level);
+    Attente->showResult(QString::fromStdString(display.wait), tips.wait);
     Etiquette15->setText(QString::fromUtf8(display.waitUnit));
     Colonne->setTwipsGeometry(
             {Colonne->left(), display.barTop, Colonne->twipsWidth(), display.barHeight});
@@ -90,5 +90,8 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
         setBold(Note, *display.noteBold);
     if (display.notePoints)
         setPointSize(Note, *display.notePoints);
-    showResultText(Note, textOf(display.message));
+    Note->showResult(textOf(display.message));
+    // A message that keeps its bold loses it where the bold text would not fit whole.
+    if (!display.noteBold && Note->font().bold() && Note->fittingScale() < 1)
+        setBold(Note, false);
 }

@@ -26,6 +26,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class ResultLabel;
 class Shape;
 struct ResultDisplay;
 
@@ -141,7 +142,8 @@ private:
     QLineEdit *DEG_K{}, *DEG_B{}, *DEG_A{}, *DEG_V{}, *DEG_D{}, *DEG_C{};
 
     // The result line, the message and the buttons.
-    QLabel *Etiquette11{}, *Alcoolémie{}, *Etiquette12{}, *Etiquette14{}, *Note{};
+    QLabel *Etiquette11{}, *Etiquette12{}, *Etiquette14{};
+    ResultLabel *Alcoolémie{}, *Note{};
     QLineEdit *Délai{};
     Shape *Forme1{};
     Picture *GraphImg{};
@@ -150,7 +152,8 @@ private:
     // The waiting time.
     Frame *Cadre3{};
     Picture *Horloge{};
-    QLabel *Attente{}, *Etiquette15{};
+    ResultLabel *Attente{};
+    QLabel *Etiquette15{};
 
     // The scale: its outline and panel, the lights, the ticks from 0,10 to 1,30 g/l with their
     // values, the alert signs and the level bar.

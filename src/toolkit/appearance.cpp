@@ -1,5 +1,7 @@
 #include "appearance.h"
 
+#include "colors.h"
+
 #include <QPalette>
 #include <QWidget>
 
@@ -48,6 +50,16 @@ void putTextColor(QPalette &palette, const QColor &color)
     }
 }
 
+// Qt derives every other colour from the button face and the background: black text and white
+// boxes on a light background, and the edges in shades of the button face. The widget's own
+// background takes the colour too, whatever its role.
+QPalette lightPaletteOn(const QWidget *widget, const QColor &background)
+{
+    QPalette palette(Colour::buttonFace, background);
+    palette.setColor(widget->backgroundRole(), background);
+    return palette;
+}
+
 bool hasBackgroundColor(const QWidget *widget, const QColor &color)
 {
     return widget->autoFillBackground() && backgroundColor(widget) == color;
@@ -78,23 +90,22 @@ QColor backgroundColor(const QWidget *widget)
 
 void setBackgroundColor(QWidget *widget, const QColor &color)
 {
-    if (hasBackgroundColor(widget, color))
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    setColors(widget, Colour::black, color);
 }
 
 void setColors(QWidget *widget, const QColor &text, const QColor &background)
 {
-    QPalette palette = widget->palette();
-    if (hasTextColor(palette, text) && hasBackgroundColor(widget, background))
+    if (hasTextColor(widget->palette(), text) && hasBackgroundColor(widget, background))
         return;
+    QPalette palette = lightPaletteOn(widget, background);
     putTextColor(palette, text);
-    palette.setColor(widget->backgroundRole(), background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void setLightPalette(QWidget *widget, const QColor &background)
+{
+    widget->setPalette(lightPaletteOn(widget, background));
 }
 
 void setBold(QWidget *widget, bool bold)

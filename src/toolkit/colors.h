@@ -29,5 +29,7 @@ inline const QColor darkGreen{0, 128, 0};
 inline const QColor blue = fromBgr(0xFF0000); // an accepted delay
 // The panels of the main window's frames and options.
 inline const QColor panel{224, 231, 223};
+// The push buttons of a light desktop, where the program fixes the colours around them.
+inline const QColor buttonFace{240, 240, 240};
 
 } // namespace Colour

@@ -1,7 +1,11 @@
 #include "picture.h"
 
+#include "accessible_items.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 Picture::Picture(const QString &svgPath, QWidget *parent)
     : QWidget(parent)
@@ -9,18 +13,43 @@ Picture::Picture(const QString &svgPath, QWidget *parent)
     , m_renderer(svgPath)
 {
     m_renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    installAccessibleItems();
+}
+
+void Picture::makeClickable()
+{
+    m_clickable = true;
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Picture::click()
+{
+    Q_EMIT clicked();
 }
 
 void Picture::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer.render(&painter, QRectF(rect()));
+    if (looksPressed()) {
+        // A pixel down and to the right, and a shade darker.
+        m_renderer.render(&painter, QRectF(rect()).translated(1, 1));
+        painter.fillRect(rect(), QColor(0, 0, 0, 48));
+    } else {
+        m_renderer.render(&painter, QRectF(rect()));
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void Picture::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    if (m_clickable)
+        update();
     QWidget::mousePressEvent(event);
 }
 
@@ -29,8 +58,20 @@ void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressed;
     m_pressed = false;
+    if (m_clickable)
+        update();
     QWidget::mouseReleaseEvent(event);
     if (wasPressed && event->button() == Qt::LeftButton
         && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+        click();
+}
+
+void Picture::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -1,5 +1,8 @@
 // A picture drawn from an SVG file at the size of its widget (stretched when the widget is not
-// square), with an optional tooltip. A click with the left button emits clicked().
+// square), with an optional tooltip. A click with the left button emits clicked(). A picture that
+// is made clickable looks it: the pointing hand under the mouse, pressed in while the button is
+// down, and for a screen reader a push button whose press action clicks it. One given the focus
+// is clicked with Space or Enter too, and shows the focus.
 #pragma once
 
 #include <QSvgRenderer>
@@ -13,6 +16,14 @@ public:
 
     QString svgPath() const { return m_path; }
 
+    bool isClickable() const { return m_clickable; }
+    void makeClickable();
+    // Drawn pressed in: a clickable picture while the left button is down on it.
+    bool looksPressed() const { return m_clickable && m_pressed; }
+
+    // What a click does: emits clicked().
+    void click();
+
 Q_SIGNALS:
     void clicked();
 
@@ -20,9 +31,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_path;
     QSvgRenderer m_renderer;
+    bool m_clickable = false;
     bool m_pressed = false;
 };

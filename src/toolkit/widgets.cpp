@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "appearance.h"
+#include "colors.h"
 #include "frame.h"
 #include "line.h"
 #include "picture.h"
@@ -20,14 +22,30 @@ Widget *named(Widget *widget, const QString &name, const TwipsRect &area)
     return widget;
 }
 
+template<typename Label>
+Label *plainText(Label *label, const QString &text, Qt::Alignment alignment)
+{
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(alignment);
+    return label;
+}
+
 } // namespace
 
 QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, const TwipsRect &area,
                  Qt::Alignment alignment)
 {
-    auto *label = named(new QLabel(text, parent), name, area);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
+    return plainText(named(new QLabel(parent), name, area), text, alignment);
+}
+
+ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString &subject,
+                            ResultLabel::Content content, const QString &text,
+                            const TwipsRect &area, Qt::Alignment alignment)
+{
+    auto *label = plainText(named(new ResultLabel(subject, content, parent), name, area), {},
+                            alignment);
+    label->showResult(text);
     return label;
 }
 
@@ -35,6 +53,9 @@ QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const
 {
     auto *box = named(new QLineEdit(parent), name, area);
     box->setMaxLength(maxLength);
+    // The boxes' texts have fixed colours (black, dark green, dark red, blue): the box is white
+    // under any desktop palette.
+    setLightPalette(box, Colour::white);
     return box;
 }
 
@@ -48,6 +69,15 @@ Picture *newPicture(QWidget *parent, const QString &name, const QString &picture
 {
     auto *shown = named(new Picture(u":/icons/"_s + picture + u".svg"_s, parent), name, area);
     shown->setAccessibleName(subject);
+    return shown;
+}
+
+Picture *newClickablePicture(QWidget *parent, const QString &name, const QString &picture,
+                             const TwipsRect &area, const QString &action, const QString &tip)
+{
+    Picture *shown = newPicture(parent, name, picture, area, action);
+    shown->makeClickable();
+    shown->setToolTip(tip);
     return shown;
 }
 

@@ -3,6 +3,7 @@
 // twips of its parent. Fonts and colours are set by the window afterwards.
 #pragma once
 
+#include "result_label.h"
 #include "twips.h"
 
 #include <QPointF>
@@ -12,7 +13,6 @@ class Frame;
 class Line;
 class Picture;
 class QColor;
-class QLabel;
 class QLineEdit;
 class QWidget;
 class Shape;
@@ -21,6 +21,12 @@ class Shape;
 // ">>"), with no background of its own.
 QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, const TwipsRect &area,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// A label for a result, which shows its text whole and tells a screen reader of each change;
+// subject is what the result is.
+ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString &subject,
+                            ResultLabel::Content content, const QString &text,
+                            const TwipsRect &area,
+                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
 Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
                 const TwipsRect &area);
@@ -28,6 +34,9 @@ Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
 // reader says of it.
 Picture *newPicture(QWidget *parent, const QString &name, const QString &picture,
                     const TwipsRect &area, const QString &subject);
+// A picture to click: action is what a screen reader says it does, tip what its tooltip says.
+Picture *newClickablePicture(QWidget *parent, const QString &name, const QString &picture,
+                             const TwipsRect &area, const QString &action, const QString &tip);
 Shape *newShape(QWidget *parent, const QString &name, const TwipsRect &area);
 Line *newLine(QWidget *parent, const QString &name, QPointF from, QPointF to, const QColor &colour,
               int widthInPixels = 1);

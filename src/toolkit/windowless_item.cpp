@@ -1,9 +1,12 @@
 #include "windowless_item.h"
 
+#include "accessible_items.h"
+
 WindowlessItem::WindowlessItem(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleItems();
 }
 
 void WindowlessItem::setStroke(const QColor &colour, int widthInPixels)

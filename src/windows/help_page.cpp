@@ -3,11 +3,13 @@
 #include "credits.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
+#include "toolkit/screen_placement.h"
 #include "toolkit/shape.h"
 #include "toolkit/widgets.h"
 #include "window_parts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,6 +26,7 @@ HelpPage::HelpPage(QWidget *owner, const QString &name, const QString &caption,
     Twips::fixClientSize(this, 9255, 6345);
     setBackgroundColor(this, Colour::lightYellow);
     setFont(arial(8.25, FontStyle::Bold));
+    keepInsideScreenWhenShown(this);
     createHeaderBand();
     for (const HelpText &text : texts)
         addText(text);
@@ -39,6 +42,15 @@ void HelpPage::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     if (event->isAccepted())
         s_loaded.removeOne(this);
+}
+
+void HelpPage::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpPage::closeAll()

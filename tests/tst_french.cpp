@@ -1,0 +1,62 @@
+// Qt's own texts in French once the program has loaded Qt's translations, as it does at start:
+// the text boxes' context menu and the system's reason for a failed save.
+#include "mainwindow/sobrimetre.h"
+#include "message_box_watcher.h"
+#include "program_texts.h"
+#include "test_support.h"
+#include "toolkit/translations.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+class TestFrench : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void contextMenuOfATextBox();
+    void reasonOfAFailedSave();
+};
+
+void TestFrench::initTestCase()
+{
+    useFrenchLocale();
+    loadQtTranslations(*QCoreApplication::instance());
+}
+
+// What a right click on a text box opens.
+void TestFrench::contextMenuOfATextBox()
+{
+    const TemporaryWorkingDirectory folder;
+    Sobrimetre window;
+    const std::unique_ptr<QMenu> menu(
+            child<QLineEdit>(&window, u"Poids"_s)->createStandardContextMenu());
+    QStringList items;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            items << action->text().section(u'\t', 0, 0).remove(u'&');
+    }
+    QCOMPARE(items, (QStringList{u"Annuler"_s, u"Rétablir"_s, u"Couper"_s, u"Copier"_s, u"Coller"_s,
+                                 u"Supprimer"_s, u"Tout sélectionner"_s}));
+}
+
+// Defaut.dat is a link into a folder that does not exist: the save cannot create its file there.
+void TestFrench::reasonOfAFailedSave()
+{
+    const TemporaryWorkingDirectory folder;
+    QVERIFY(QFile::link(folder.filePath(u"absent/Defaut.dat"_s), u"Defaut.dat"_s));
+    Sobrimetre window;
+    window.show();
+    const MessageBoxWatcher boxes;
+    child<QAction>(&window, u"Sauve"_s)->trigger();
+    QCOMPARE(boxes.texts(), QStringList{saveFailureText + u" : Aucun fichier ou dossier"_s});
+}
+
+QTEST_MAIN(TestFrench)
+#include "tst_french.moc"
