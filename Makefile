@@ -120,7 +120,7 @@ lint: deps
 
 
 package: build deps-package
-	@cmake --build $(BUILD) --target package > $(BUILD)/package.log || { cat $(BUILD)/package.log; exit 1; }
+	@cmake --build $(BUILD) --target package > $(BUILD)/package.log 2>&1 || { cat $(BUILD)/package.log; exit 1; }
 	@echo "Package: $$(ls $(BUILD)/sobrimetre_*.deb)"
 
 # Debian's checkers on the package, its menu entry and its AppStream data, and a start from the
