@@ -4,18 +4,25 @@
 BUILD      := build
 BUILD_SAN  := build-sanitize
 BUILD_FUZZ := build-fuzz
+BUILD_LINT := build-lint
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
 # Debian packages needed to build, test, benchmark and fuzz: Qt's French texts, and the virtual
 # display, D-Bus session and accessibility bus that the screen-reader test runs with.
-PACKAGES := cmake make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
-            libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev libbenchmark-dev \
-            clang-format clang-tidy xvfb xauth dbus at-spi2-core
-# Xvfb and xdotool to drive the program, a CUPS scheduler with the cups-pdf printer (and the
-# poppler tools that read what it printed), /usr/bin/time and pkg-config for the start benchmark.
-E2E_PACKAGES := xvfb xdotool cups cups-client printer-driver-cups-pdf ghostscript poppler-utils \
-                time pkg-config
+PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev \
+            qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev \
+            libbenchmark-dev clang-format clang-tidy xvfb xauth dbus at-spi2-core
+# Xvfb, xdotool and xprop to drive the program, a CUPS scheduler with the cups-pdf printer (and
+# the poppler tools that read what it printed), /usr/bin/time and pkg-config for the start
+# benchmark; weston's headless compositor, Qt's Wayland plugin, and a session bus with the
+# accessibility registry through which the run presses the program's buttons under Wayland.
+E2E_PACKAGES := xvfb xdotool x11-utils cups cups-client printer-driver-cups-pdf ghostscript \
+                poppler-utils time pkg-config weston qt6-wayland dbus-daemon at-spi2-core \
+                python3-gi gir1.2-atspi-2.0
+# dpkg-shlibdeps for the package's dependencies, and Debian's checkers of a package, a menu entry
+# and AppStream data.
+PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the given Debian packages that are missing.
@@ -30,8 +37,8 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: deps deps-e2e build run test test-sanitize e2e bench bench-start fuzz screenshots format lint \
-        package clean
+.PHONY: deps deps-e2e deps-package build run test test-sanitize e2e bench bench-start fuzz screenshots \
+        format lint package check-package clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -40,9 +47,20 @@ deps:
 deps-e2e:
 	$(call install-missing,$(E2E_PACKAGES))
 
+deps-package:
+	$(call install-missing,$(PACKAGE_PACKAGES))
+
+# The program and its tests, quietly: only warnings and errors are shown. The other programs
+# (benchmarks, screenshots, the end-to-end tools) are built by the targets that run them.
 build: deps
-	cmake --preset default > /dev/null
-	cmake --build --preset default -j $(JOBS)
+	@cmake --preset default > /dev/null
+	@echo "Building the program and its tests in $(BUILD)/"
+	@cmake --build --preset default -j $(JOBS) -- --quiet
+
+# Builds the given CMake targets of the default build, quietly.
+define build-targets
+@cmake --build --preset default -j $(JOBS) --target $(1) -- --quiet
+endef
 
 run: build
 	cd $(BUILD) && ./src/app/sobrimetre
@@ -51,16 +69,23 @@ test: build
 	ctest --preset default -j $(JOBS)
 
 test-sanitize: deps
-	cmake --preset sanitize > /dev/null
-	cmake --build --preset sanitize -j $(JOBS)
+	@cmake --preset sanitize > /dev/null
+	@echo "Building the tests under the sanitizers in $(BUILD_SAN)/"
+	@cmake --build --preset sanitize -j $(JOBS) -- --quiet
 	ctest --preset sanitize -j $(JOBS)
 
-# Drives the program on a virtual X display and a PDF printer as a person would.
+# Drives the program on a virtual X display and a PDF printer as a person would, then starts it
+# natively under a headless Wayland compositor.
 e2e: build deps-e2e
+	$(call build-targets,e2e_tools)
 	bash tests/e2e/run.sh $(BUILD)
+	bash tests/e2e/wayland.sh $(BUILD)
 
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	$(call build-targets,benchmarks)
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; \
+	    QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	done
 
 # Start time and memory of the program next to a minimal Qt program, under Xvfb.
 bench-start: build deps-e2e
@@ -78,6 +103,7 @@ fuzz: deps
 
 # Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
 screenshots: build
+	$(call build-targets,screenshot_programs)
 	@for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
 	done; QT_QPA_PLATFORM=offscreen $$s $(BUILD)/screenshots/dark-1x dark || exit 1; \
@@ -86,15 +112,24 @@ screenshots: build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# clang-tidy counts the warnings it hides in Qt's headers; only its findings are shown.
-lint: build
-	@bash -o pipefail -c "git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet 2>&1 \
+# clang-tidy reads the compile commands of a build of its own, one per source, without the
+# default build's unity sources and precompiled headers. It counts the warnings it hides in Qt's
+# headers; only its findings are shown.
+lint: deps
+	@cmake --preset lint > /dev/null
+	@bash -o pipefail -c "git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD_LINT) --quiet 2>&1 \
 	    | { grep -v '^[0-9]* warnings\? generated\.$$' || true; }"
 	@echo "clang-tidy: no findings"
 
 
-package: build
-	cmake --build $(BUILD) --target package
+package: build deps-package
+	@cmake --build $(BUILD) --target package > $(BUILD)/package.log 2>&1 || { cat $(BUILD)/package.log; exit 1; }
+	@echo "Package: $$(ls $(BUILD)/sobrimetre_*.deb)"
+
+# Debian's checkers on the package, its menu entry and its AppStream data, and a start from the
+# menu entry in the files of the package.
+check-package: package
+	bash tests/e2e/package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_LINT)

@@ -322,10 +322,9 @@ void TestWindows::texts_data()
     row("About credit", "APropos", "Etiquette2", "© 2026 les auteurs de Sobrimetre", plain,
         windowText, left, twips(840, 960, 2895, 255));
     row("About notice", "APropos", "Etiquette4",
-        "Ce programme peut être utilisé et distribué gratuitement, à condition de ne pas être "
-        "modifié et de porter la présente notice. Les auteurs déclinent toute responsabilité, "
-        "directe ou indirecte, quant à l'utilisation du programme et des informations qu'il "
-        "fournit.",
+        "Logiciel libre (GNU GPL version 3 ou ultérieure) : chacun peut l'utiliser et le "
+        "partager librement. Il est fourni sans aucune garantie. Les auteurs déclinent toute "
+        "responsabilité quant à l'utilisation du programme et des informations qu'il fournit.",
         arial(8.25, FontStyle::Italic), darkRedText, centred, twips(360, 1320, 3135, 1365));
 
     for (const char *page : {"Notice1", "Notice2"}) {

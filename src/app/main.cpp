@@ -7,10 +7,14 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     Application application(argc, argv);
     loadQtTranslations(application);
+    // The menu entry's id: docks and Wayland compositors match the windows to the entry by it.
+    QGuiApplication::setDesktopFileName(u"org.sobrimetre.Sobrimetre"_s);
     std::unique_ptr<Sobrimetre> mainWindow;
     Accueil::showSplash([&mainWindow] {
         mainWindow = std::make_unique<Sobrimetre>();

@@ -13,10 +13,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString distributionNotice
-        = u"Ce programme peut être utilisé et distribué gratuitement, à condition de ne pas être "
-          u"modifié et de porter la présente notice. Les auteurs déclinent toute responsabilité, "
-          u"directe ou indirecte, quant à l'utilisation du programme et des informations qu'il "
-          u"fournit."_s;
+        = u"Logiciel libre (GNU GPL version 3 ou ultérieure) : chacun peut l'utiliser et le "
+          u"partager librement. Il est fourni sans aucune garantie. Les auteurs déclinent toute "
+          u"responsabilité quant à l'utilisation du programme et des informations qu'il fournit."_s;
 
 } // namespace
 

@@ -42,36 +42,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# ---------------------------------------------------------------------------------------------
-# Counting checks
-
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok    $1"; }
-fail() { failed=$((failed + 1)); echo "FAIL  $1"; }
-check() { # check "what it proves" command...
-    local what=$1; shift
-    if "$@"; then pass "$what"; else fail "$what"; fi
-}
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
-# Runs a command every tenth of a second until it succeeds or the seconds run out.
-wait_until() { # wait_until seconds command...
-    local limit=$(($(now_ms) + $1 * 1000)); shift
-    until "$@"; do
-        [ "$(now_ms)" -ge "$limit" ] && return 1
-        sleep 0.1
-    done
-}
-
-# A run that cannot set itself up fails as a whole.
-give_up() {
-    echo "$1" >&2
-    [ -n "${2:-}" ] && cat "$2"/* >&2
-    fail "$1"
-    echo "$passed passed, $failed failed"
-    exit 1
-}
+# shellcheck source=checks.sh
+source "$here/checks.sh"
 
 # ---------------------------------------------------------------------------------------------
 # The display and the printer. Xvfb must not reset when its last client leaves: a program
@@ -309,6 +281,12 @@ shown_after=$(($(now_ms) - launched))
 check "the main window opens about one second after the start (${shown_after} ms)" \
     test "$shown_after" -ge 900 -a "$shown_after" -le 6000
 check "the splash window is gone once the main window shows" wait_until 3 is_gone "$splash"
+# Docks match the window to the menu entry by the class of its WM_CLASS property.
+entry_class=$(awk -F= '$1 == "StartupWMClass" { print $2 }' \
+    "$here/../../packaging/org.sobrimetre.Sobrimetre.desktop.in")
+window_class=$(xprop -id "$main" WM_CLASS 2>/dev/null | sed -n 's/.*, "\(.*\)"$/\1/p')
+check "the main window's class is the menu entry's StartupWMClass ($window_class)" \
+    test -n "$entry_class" -a "$window_class" = "$entry_class"
 check "start-up creates an empty Defaut.dat in the current folder" wait_until 3 size_is "$defaults" 0
 expect_result "the blank result: 0,00 on light green, green light, no alert, bar at rest" rest
 
