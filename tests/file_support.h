@@ -24,16 +24,19 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-// The current directory's entries with the contents of its files, and of the files inside a
-// folder (such as a folder standing where Defaut.dat should be).
+// The current directory's entries (FIFOs and links too, with where each link leads) with the
+// contents of its files, and of the files inside a folder (such as a folder standing where
+// Defaut.dat should be).
 inline QStringList directorySnapshot()
 {
     QStringList snapshot;
     const auto entries = QDir(u"."_s).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                            | QDir::Hidden,
+                                                            | QDir::Hidden | QDir::System,
                                                     QDir::Name);
     for (const QFileInfo &entry : entries) {
         snapshot << entry.fileName();
+        if (entry.isSymLink())
+            snapshot << u"-> "_s + entry.symLinkTarget();
         if (entry.isFile())
             snapshot << QString::fromLatin1(contentOf(entry.filePath()).toHex());
         for (const QFileInfo &inner : QDir(entry.filePath()).entryInfoList(QDir::Files))

@@ -27,6 +27,8 @@
 #include <linux/fs.h>
 #include <memory>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -186,11 +188,74 @@ QStringList padded(const QStringList &texts)
 
 enum class Command { Reload, ReloadButton, Restore };
 
+// What may stand at Defaut.dat besides a plain file. "ailleurs/valeurs.dat" stands for a file of
+// the user's elsewhere; a foreign link is one that another user planted.
+enum class OddFile {
+    Fifo,
+    LinkToDevice,
+    OwnLink,
+    OwnDanglingLink,
+    ForeignLink,
+    ForeignDanglingLink,
+    WriteOnlyFile
+};
+
+const QString elsewhere = u"ailleurs/valeurs.dat"_s;
+
+// The device a link at Defaut.dat leads to. Root, who could replace /dev/zero itself should the
+// save ever write through the link, gets a device node of the test's own, alike.
+QString zeroDevice()
+{
+    return geteuid() == 0 ? u"ailleurs/zero"_s : u"/dev/zero"_s;
+}
+
+void plant(OddFile kind, const QByteArray &savedValues)
+{
+    QVERIFY(QDir().mkdir(u"ailleurs"_s));
+    const QByteArray name = QFile::encodeName(fileName);
+    switch (kind) {
+    case OddFile::Fifo:
+        QCOMPARE(mkfifo(name.constData(), 0644), 0);
+        return;
+    case OddFile::LinkToDevice:
+        QVERIFY(QFile::link(zeroDevice(), fileName));
+        if (geteuid() == 0)
+            QCOMPARE(mknod(QFile::encodeName(zeroDevice()).constData(), S_IFCHR | 0666,
+                           makedev(1, 5)),
+                     0);
+        return;
+    case OddFile::WriteOnlyFile:
+        writeFile(fileName, savedValues);
+        QVERIFY(QFile::setPermissions(fileName, QFile::WriteOwner | QFile::WriteGroup));
+        return;
+    case OddFile::OwnLink:
+    case OddFile::ForeignLink:
+        writeFile(elsewhere, savedValues);
+        break;
+    case OddFile::OwnDanglingLink:
+    case OddFile::ForeignDanglingLink:
+        break;
+    }
+    QVERIFY(QFile::link(elsewhere, fileName));
+    if (kind == OddFile::ForeignLink || kind == OddFile::ForeignDanglingLink) {
+        constexpr uid_t nobody = 65534;
+        QCOMPARE(lchown(name.constData(), nobody, nobody), 0);
+    }
+}
+
+// The permission bits of the file that path names or leads to.
+mode_t modeOf(const QString &path)
+{
+    struct stat status = {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
 Q_DECLARE_METATYPE(Shown)
 Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(OddFile)
 
 class TestDefaultsWindow : public QObject
 {
@@ -213,6 +278,9 @@ private Q_SLOTS:
     void failedSaveWarnsAndKeepsEverything_data();
     void failedSaveWarnsAndKeepsEverything();
     void readOnlyFileShownAndKept();
+    void oddFileNeitherHoldsUpStartUpNorTakesWrongSave_data();
+    void oddFileNeitherHoldsUpStartUpNorTakesWrongSave();
+    void startUpRemovesOnlyOldLeftoversOfSaves();
     void commandsClearRedVerdict_data();
     void commandsClearRedVerdict();
     void reloadAfterRestoreBringsSavedValuesBack();
@@ -727,6 +795,89 @@ void TestDefaultsWindow::readOnlyFileShownAndKept()
     QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
     QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{fileName});
+}
+
+void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave_data()
+{
+    QTest::addColumn<OddFile>("kind");
+    QTest::addColumn<bool>("savedValuesShown");
+    QTest::addColumn<QString>("saveRefusal"); // empty when the save goes through
+
+    const QString notAFile = u" n'est pas un fichier ordinaire."_s;
+    const QString foreignLink
+            = u"le lien symbolique Defaut.dat appartient à un autre utilisateur."_s;
+    QTest::newRow("FIFO") << OddFile::Fifo << false << fileName + notAFile;
+    QTest::newRow("link to a device like /dev/zero")
+            << OddFile::LinkToDevice << false << zeroDevice() + notAFile;
+    QTest::newRow("own link to a file elsewhere") << OddFile::OwnLink << true << QString();
+    QTest::newRow("own link to a file yet to be made")
+            << OddFile::OwnDanglingLink << false << QString();
+    QTest::newRow("foreign link to a file of the user")
+            << OddFile::ForeignLink << false << foreignLink;
+    QTest::newRow("foreign link to a missing file")
+            << OddFile::ForeignDanglingLink << false << foreignLink;
+    // Permission bits do not stop root, who reads the file anyway.
+    QTest::newRow("file the user may write but not read")
+            << OddFile::WriteOnlyFile << (geteuid() == 0) << QString();
+}
+
+void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
+{
+    QFETCH(OddFile, kind);
+    QFETCH(bool, savedValuesShown);
+    QFETCH(QString, saveRefusal);
+    const bool foreign = kind == OddFile::ForeignLink || kind == OddFile::ForeignDanglingLink;
+    if (foreign && geteuid() != 0)
+        QSKIP("Only root can give a link to another user");
+    plant(kind, savedFile({{1, text("64")}}));
+    const QStringList planted = directorySnapshot();
+
+    startWindow();
+    Shown expected;
+    if (savedValuesShown) {
+        expected.weight = u"64    "_s;
+        expected.drinks = padded(factoryDrinks);
+    }
+    verifyShown(expected);
+    QCOMPARE(m_boxes->count(), 0);
+    if (kind == OddFile::OwnDanglingLink)
+        QCOMPARE(contentOf(elsewhere), QByteArray());
+    else
+        QCOMPARE(directorySnapshot(), planted);
+
+    apply({typed(u"Poids"_s, u"72"_s)});
+    const QStringList beforeSave = directorySnapshot();
+    const mode_t modeBeforeSave = modeOf(fileName);
+    press(QKeySequence(u"Ctrl+S"_s));
+    if (saveRefusal.isEmpty()) {
+        QCOMPARE(m_boxes->count(), 0);
+        QCOMPARE(contentOf(fileName).left(6), text("72"));
+        QCOMPARE(modeOf(fileName), modeBeforeSave | S_IRUSR | S_IWUSR);
+        QCOMPARE(QFileInfo(fileName).isSymLink(), kind != OddFile::WriteOnlyFile);
+    } else {
+        QTRY_COMPARE(m_boxes->count(), 1);
+        QCOMPARE(m_boxes->texts().constFirst(), saveFailureText + u" : "_s + saveRefusal);
+        QCOMPARE(directorySnapshot(), beforeSave);
+    }
+}
+
+void TestDefaultsWindow::startUpRemovesOnlyOldLeftoversOfSaves()
+{
+    const QDateTime twoMinutesAgo = QDateTime::currentDateTime().addSecs(-120);
+    const QString oldLeftover = u"Defaut.dat.a1B2c3"_s;
+    const QString saveInProgress = u"Defaut.dat.d4E5f6"_s;
+    const QString otherFile = u"Defaut.dat.old"_s;
+    for (const QString &name : {oldLeftover, saveInProgress, otherFile})
+        writeFile(name, savedFile());
+    for (const QString &name : {oldLeftover, otherFile}) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(twoMinutesAgo, QFileDevice::FileModificationTime));
+    }
+
+    startWindow();
+    QCOMPARE(QDir(u"."_s).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({fileName, saveInProgress, otherFile}));
 }
 
 void TestDefaultsWindow::commandsClearRedVerdict_data()

@@ -1,6 +1,6 @@
 // Defaut.dat in the current directory, where the main window keeps the user's usual values:
 // start-up and the reload command read it, the save command writes it. The bytes themselves
-// are those of defaults_format.h.
+// are those of defaults_format.h; a link to the file is followed as file_location.h tells.
 #pragma once
 
 #include "defaults_record.h"
@@ -10,11 +10,15 @@
 extern const QString defaultsFileName;
 
 // The values Defaut.dat holds, with the factory value for each one it lacks; the file is created
-// empty when there is none. A file that cannot be opened or read holds nothing: all the values
-// are then the factory ones. Start-up goes on silently either way.
+// empty when there is none. Anything that cannot be read as a regular file (a folder, a FIFO, a
+// device, a refused link, a file without read rights) holds nothing and is left as it is: all
+// the values are then the factory ones. Never waits on the file, never reads past the records,
+// and goes on silently either way. Also removes what killed saves left behind.
 DefaultsRecord readDefaultsFile();
 
 // Writes the whole file beside the old one and puts it in the old one's place in one step, so
-// the saved values are either all new or all as before. On failure returns false with the
-// system's reason in *reason; the old file is then left as it was.
+// the saved values are either all new or all as before. The saved file keeps the old one's
+// permissions, always with read and write rights for its owner, so that the next start reads it.
+// Refuses anything but a regular file. On failure returns false with the reason in *reason; the
+// old file is then left as it was.
 bool saveDefaults(const DefaultsRecord &record, QString *reason);

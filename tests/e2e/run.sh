@@ -398,6 +398,21 @@ check "Ctrl+Q ends the program with the help page open" wait_until 3 program_end
 wait "$program_pid"
 program_pid=""
 
+echo "== a FIFO named Defaut.dat"
+rm -f "$defaults" && mkfifo "$defaults"
+start_program
+launched=$(now_ms)
+wait_until 10 has_window_named Sobrimetre
+main=$(windows_named Sobrimetre | head -n 1)
+shown_after=$(($(now_ms) - launched))
+check "the main window opens as usual before a FIFO named Defaut.dat (${shown_after} ms)" \
+    test -n "$main" -a "$shown_after" -le 6000
+check "the FIFO is left as it was" test -p "$defaults"
+press ctrl+q
+check "Ctrl+Q ends the program" wait_until 3 program_ended
+wait "$program_pid"
+program_pid=""
+
 [ "$failed" = 0 ] || { echo "-- what the program wrote:"; cat "$work/program.log"; }
 echo "e2e run took $(($(date +%s) - started_at)) s; screenshots in $shots"
 echo "$passed passed, $failed failed"
