@@ -27,8 +27,12 @@ std::string linkTarget(const std::string &path)
 {
     std::array<char, PATH_MAX> target{};
     const ssize_t length = readlink(path.c_str(), target.data(), target.size());
-    if (length < 0 || static_cast<std::size_t>(length) >= target.size())
+    if (length < 0)
         return {};
+    if (static_cast<std::size_t>(length) >= target.size()) {
+        errno = ENAMETOOLONG;
+        return {};
+    }
     std::string resolved(target.data(), static_cast<std::size_t>(length));
     return resolved.starts_with('/') ? resolved : folderOf(path) + resolved;
 }
