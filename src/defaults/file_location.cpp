@@ -5,7 +5,6 @@
 #include <array>
 #include <cerrno>
 #include <climits>
-#include <system_error>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,7 +46,7 @@ std::string folderOf(const std::string &path)
 
 QString systemReason(int error)
 {
-    return QString::fromStdString(std::generic_category().message(error));
+    return qt_error_string(error);
 }
 
 FileLocation locateFile(const std::string &name)

@@ -22,5 +22,5 @@ FileLocation locateFile(const std::string &name);
 // The folder part of path, with its final "/", or "" for a bare name.
 std::string folderOf(const std::string &path);
 
-// The system's words for an error number.
+// The system's words for an error number, in the user's language where Qt translates them.
 QString systemReason(int error);
