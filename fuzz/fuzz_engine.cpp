@@ -76,7 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<double> numbers;
     for (const std::string_view field : fields)
         numbers.push_back(checkedReading(field).value_or(1));
-    numbers.resize(20, 1);
+    // Weight, sex, corpulence, meal, delay, the six counts, the six volumes, the six degrees, and
+    // the 0.2 g/l limit.
+    constexpr std::size_t countsAt = 5;
+    constexpr std::size_t volumesAt = countsAt + drinkCategoryCount;
+    constexpr std::size_t degreesAt = volumesAt + drinkCategoryCount;
+    constexpr std::size_t limitAt = degreesAt + drinkCategoryCount;
+    numbers.resize(limitAt + 1, 1);
 
     EstimateInputs inputs;
     inputs.weightKg = numbers[0];
@@ -85,13 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     inputs.mealTaken = numbers[3] > 0;
     inputs.delayHours = numbers[4];
     for (std::size_t i = 0; i < drinkCategoryCount; ++i)
-        inputs.intake[i] = {numbers[5 + i], numbers[11 + i / 2], numbers[14 + i]};
+        inputs.intake[i] = {numbers[countsAt + i], numbers[volumesAt + i], numbers[degreesAt + i]};
+    inputs.limit = numbers[limitAt] > 0 ? DrivingLimit::Probationary : DrivingLimit::Standard;
     try {
         const EstimateResult result = estimate(inputs);
         mustBeFinite(result.level);
         mustBeFinite(result.waitHours);
         mustBeFinite(result.waitDisplay);
-        if (result.level < 0 || classify(result.level) != result.verdict)
+        if (result.level < 0 || classify(result.level, inputs.limit) != result.verdict)
             std::abort();
         if (presentResult(result).level.empty())
             std::abort();
