@@ -69,8 +69,8 @@ std::string octalAsHexadecimal(std::string_view octalDigits)
     std::string hexadecimal;
     unsigned bits = 0;
     int bitCount = 0;
-    for (auto digit = octalDigits.rbegin(); digit != octalDigits.rend(); ++digit) {
-        bits |= static_cast<unsigned>(*digit - '0') << bitCount;
+    for (std::size_t i = octalDigits.size(); i > 0; --i) {
+        bits |= static_cast<unsigned>(octalDigits[i - 1] - '0') << bitCount;
         bitCount += 3;
         if (bitCount >= 4) {
             hexadecimal.push_back(hexadecimalDigits[bits & 0xF]);
