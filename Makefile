@@ -91,14 +91,21 @@ bench: build
 bench-start: build deps-e2e
 	bash bench/start_time.sh $(BUILD)/src/app/sobrimetre
 
+# Each fuzz_<name> grows its corpus in $(BUILD_FUZZ)/corpus/fuzz_<name>. It also starts from
+# fuzz/seeds/fuzz_<name>/ and mutates with the pieces of fuzz/fuzz_<name>.dict when they exist;
+# libFuzzer writes only to the first corpus folder, so the seeds stay as they are. The paths are
+# absolute, and a failing input lands in $(BUILD_FUZZ)/, even for a target that changes folder.
 fuzz: deps
 	cmake --preset fuzz > /dev/null
 	cmake --build --preset fuzz -j $(JOBS)
-	@for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
-	    echo "== $$f ($(FUZZ_SECONDS) s)"; \
-	    mkdir -p $(BUILD_FUZZ)/corpus/$$(basename $$f); \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(BUILD_FUZZ)/corpus/$$(basename $$f) \
-	        || exit 1; \
+	@for f in $(CURDIR)/$(BUILD_FUZZ)/fuzz/fuzz_*; do [ -f "$$f" ] && [ -x "$$f" ] || continue; \
+	    name=$$(basename $$f); seeds=$(CURDIR)/fuzz/seeds/$$name; dict=$(CURDIR)/fuzz/$$name.dict; \
+	    corpus=$(CURDIR)/$(BUILD_FUZZ)/corpus/$$name; \
+	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	    mkdir -p $$corpus; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/$$name- $$([ -f $$dict ] && echo -dict=$$dict) \
+	        $$corpus $$([ -d $$seeds ] && echo $$seeds) || exit 1; \
 	done
 
 # Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).

@@ -1,13 +1,18 @@
-// Any text in any field gives a finite number or the overflow error, and any such numbers give a
-// finite, non-negative level or the overflow error: never a crash, never a NaN.
+// Any text in any field gives a finite number or the overflow error, the same to the last bit as
+// the plain reference reading gives, and any such numbers give a finite, non-negative level or
+// the overflow error: never a crash, never a NaN.
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
 #include "engine/result_display.h"
+#include "reference_reading.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -33,6 +38,35 @@ void mustBeFinite(double value)
         std::abort();
 }
 
+void printReading(const char *reader, std::optional<double> value)
+{
+    if (value)
+        std::fprintf(stderr, "%s: %a\n", reader, *value);
+    else
+        std::fprintf(stderr, "%s: out of range\n", reader);
+}
+
+// The field as readNumber reads it, nothing when out of range; aborts unless the reference
+// reading gives the same bits, and the same sign for a number out of range.
+std::optional<double> checkedReading(std::string_view field)
+{
+    std::optional<double> value;
+    try {
+        value = readNumber(field);
+        mustBeFinite(*value);
+    } catch (const ArithmeticOverflow &) { }
+    const std::optional<double> expected = referenceReading(field);
+    const bool sameReading = value && expected ? std::bit_cast<std::uint64_t>(*value)
+                                                         == std::bit_cast<std::uint64_t>(*expected)
+                                               : value.has_value() == expected.has_value();
+    if (!sameReading || hasMinusSign(field) != referenceMinusSign(field)) {
+        printReading("readNumber", value);
+        printReading("reference", expected);
+        std::abort();
+    }
+    return value;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -40,16 +74,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const std::vector<std::string_view> fields = fieldsOf(text);
     std::vector<double> numbers;
-    for (const std::string_view field : fields) {
-        try {
-            const double value = readNumber(field);
-            mustBeFinite(value);
-            numbers.push_back(value);
-        } catch (const ArithmeticOverflow &) {
-            numbers.push_back(1);
-        }
-    }
-    numbers.resize(20, 1);
+    for (const std::string_view field : fields)
+        numbers.push_back(checkedReading(field).value_or(1));
+    // Weight, sex, corpulence, meal, delay, the six counts, the six volumes, the six degrees, and
+    // the 0.2 g/l limit.
+    constexpr std::size_t countsAt = 5;
+    constexpr std::size_t volumesAt = countsAt + drinkCategoryCount;
+    constexpr std::size_t degreesAt = volumesAt + drinkCategoryCount;
+    constexpr std::size_t limitAt = degreesAt + drinkCategoryCount;
+    numbers.resize(limitAt + 1, 1);
 
     EstimateInputs inputs;
     inputs.weightKg = numbers[0];
@@ -58,13 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     inputs.mealTaken = numbers[3] > 0;
     inputs.delayHours = numbers[4];
     for (std::size_t i = 0; i < drinkCategoryCount; ++i)
-        inputs.intake[i] = {numbers[5 + i], numbers[11 + i / 2], numbers[14 + i]};
+        inputs.intake[i] = {numbers[countsAt + i], numbers[volumesAt + i], numbers[degreesAt + i]};
+    inputs.limit = numbers[limitAt] > 0 ? DrivingLimit::Probationary : DrivingLimit::Standard;
     try {
         const EstimateResult result = estimate(inputs);
         mustBeFinite(result.level);
         mustBeFinite(result.waitHours);
         mustBeFinite(result.waitDisplay);
-        if (result.level < 0 || classify(result.level) != result.verdict)
+        if (result.level < 0 || classify(result.level, inputs.limit) != result.verdict)
             std::abort();
         if (presentResult(result).level.empty())
             std::abort();

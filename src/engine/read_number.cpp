@@ -4,7 +4,7 @@
 #include "unicode_characters.h"
 #include "utf8.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -61,15 +61,45 @@ int digitValue(char c, int radix)
     return value < radix ? value : -1;
 }
 
-double readRadixInteger(std::string_view digits, int radix)
+// The same integer in hexadecimal: the three bits of each octal digit, regrouped by four from
+// the last digit on.
+std::string octalAsHexadecimal(std::string_view octalDigits)
 {
-    double value = 0;
-    for (const char c : digits) {
-        const int digit = digitValue(c, radix);
-        if (digit < 0)
-            break;
-        value = checkedFinite(value * radix + digit, "entier hexadécimal ou octal");
+    constexpr std::string_view hexadecimalDigits = "0123456789ABCDEF";
+    std::string hexadecimal;
+    unsigned bits = 0;
+    int bitCount = 0;
+    for (std::size_t i = octalDigits.size(); i > 0; --i) {
+        bits |= static_cast<unsigned>(octalDigits[i - 1] - '0') << bitCount;
+        bitCount += 3;
+        if (bitCount >= 4) {
+            hexadecimal.push_back(hexadecimalDigits[bits & 0xF]);
+            bits >>= 4;
+            bitCount -= 4;
+        }
     }
+    if (bitCount > 0)
+        hexadecimal.push_back(hexadecimalDigits[bits]);
+    std::ranges::reverse(hexadecimal);
+    return hexadecimal;
+}
+
+// The integer that the leading digits of text write in radix 16 or 8, rounded once to the
+// nearest double: summing digit by digit in double would round at every step past 2^53.
+double readRadixInteger(std::string_view text, int radix)
+{
+    std::size_t length = 0;
+    while (length < text.size() && digitValue(text[length], radix) >= 0)
+        ++length;
+    const std::string_view digits = text.substr(0, length);
+    const std::string hexadecimal = radix == 8 ? octalAsHexadecimal(digits) : std::string(digits);
+    double value = 0;
+    const auto [end, error] = std::from_chars(hexadecimal.data(),
+                                              hexadecimal.data() + hexadecimal.size(), value,
+                                              std::chars_format::hex);
+    (void)end;
+    if (error == std::errc::result_out_of_range)
+        throwOverflow("entier hexadécimal ou octal");
     return value;
 }
 
