@@ -95,6 +95,7 @@ bench-start: build deps-e2e
 # fuzz/seeds/fuzz_<name>/ and mutates with the pieces of fuzz/fuzz_<name>.dict when they exist;
 # libFuzzer writes only to the first corpus folder, so the seeds stay as they are. The paths are
 # absolute, and a failing input lands in $(BUILD_FUZZ)/, even for a target that changes folder.
+# A run that waits 10 seconds on one input is a finding: nothing the targets call may block.
 fuzz: deps
 	cmake --preset fuzz > /dev/null
 	cmake --build --preset fuzz -j $(JOBS)
@@ -103,7 +104,7 @@ fuzz: deps
 	    corpus=$(CURDIR)/$(BUILD_FUZZ)/corpus/$$name; \
 	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	    mkdir -p $$corpus; \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
 	        -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/$$name- $$([ -f $$dict ] && echo -dict=$$dict) \
 	        $$corpus $$([ -d $$seeds ] && echo $$seeds) || exit 1; \
 	done

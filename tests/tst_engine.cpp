@@ -113,6 +113,9 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("hexadecimal lower case") << "&h1a" << 26.0;
     QTest::newRow("hexadecimal stops") << "&H1G" << 1.0;
     QTest::newRow("octal") << "&O17" << 15.0;
+    // Past 2^53 the integer is rounded once to the nearest double, not at every digit.
+    QTest::newRow("hexadecimal past 2^53") << "&H20000000000001F" << 144115188075855904.0;
+    QTest::newRow("octal past 2^53") << "&O100000000000000000201" << 1152921504606847232.0;
     QTest::newRow("octal stops at 8") << "&o78" << 7.0;
     QTest::newRow("ampersand alone") << "&" << 0.0;
     QTest::newRow("unknown prefix") << "&X1" << 0.0;
