@@ -153,9 +153,14 @@ std::string snapshot()
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     // A folder in memory where there is one: the save forces its file to the disk each time.
-    std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz_file_layer.XXXXXX"
-                                                       : "/tmp/fuzz_file_layer.XXXXXX";
+    static std::string folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz_file_layer.XXXXXX"
+                                                              : "/tmp/fuzz_file_layer.XXXXXX";
     mustHold(mkdtemp(folder.data()) != nullptr && chdir(folder.c_str()) == 0);
+    // libFuzzer ends through exit() once its runs are done; after a finding the folder stays.
+    std::atexit([] {
+        clearFolder();
+        rmdir(folder.c_str());
+    });
     return 0;
 }
 
