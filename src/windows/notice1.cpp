@@ -10,7 +10,7 @@ namespace {
 
 // The page's texts, top to bottom: why estimate, the factors the estimate weighs, and how to
 // fill in the main window.
-constexpr HelpText texts[] = {
+constexpr HelpText firstPageTexts[] = {
         {u"Etiquette4",
          {360, 1080, 8535, 495},
          HelpText::Body,
@@ -71,7 +71,7 @@ constexpr HelpText texts[] = {
 } // namespace
 
 Notice1::Notice1(QWidget *owner)
-    : HelpPage(owner, u"Notice1"_s, u"Notice : page 1"_s, texts)
+    : HelpPage(owner, u"Notice1"_s, u"Notice : page 1"_s, firstPageTexts)
     , PageSuiv(addPageButton(u"PageSuiv"_s, u">>"_s, u"Page suivante"_s))
     , Fermer(addCloseButton())
 {

@@ -10,7 +10,7 @@ namespace {
 
 // The page's texts, top to bottom: the restore command, how to read the delay and the wait,
 // and the limits of an estimate.
-constexpr HelpText texts[] = {
+constexpr HelpText secondPageTexts[] = {
         {u"Etiquette6",
          {360, 1080, 8535, 495},
          HelpText::Body,
@@ -56,7 +56,7 @@ constexpr HelpText texts[] = {
 } // namespace
 
 Notice2::Notice2(QWidget *owner)
-    : HelpPage(owner, u"Notice2"_s, u"Notice : page 2"_s, texts)
+    : HelpPage(owner, u"Notice2"_s, u"Notice : page 2"_s, secondPageTexts)
     , PagePréc(addPageButton(u"PagePréc"_s, u"<<"_s, u"Page précédente"_s))
     , Fermer(addCloseButton())
 {
