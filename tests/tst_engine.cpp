@@ -122,6 +122,9 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("accented letter stops") << QString::fromUtf8("4é5") << 4.0;
     QTest::newRow("number too small reads 0") << "1E-400" << 0.0;
     QTest::newRow("zeros with huge exponent") << "0E99999" << 0.0;
+    // Texts of a megabyte: the exponent is read whole, against as many digits.
+    QTest::newRow("a million zeros undone by their exponent")
+            << "1" + QString(1000000, u'0') + "e-1000000" << 1.0;
     QTest::newRow("many leading zeros") << "0000000000000000000012" << 12.0;
     QTest::newRow("decimal rounds correctly") << "2.675" << 2.675;
     QTest::newRow("fifteen significant digits") << "123456789.012345" << 123456789.012345;
@@ -179,6 +182,8 @@ void TestEngine::refusesNumbersBeyondDoubleRange_data()
     QTest::newRow("just above the largest double") << "1.8E308" << false;
     QTest::newRow("fraction with huge exponent") << "0.001E99999" << false;
     QTest::newRow("exponent longer than any integer") << "1E99999999999999999999999" << false;
+    QTest::newRow("100 000 zeros after the point, exponent 1 000 000")
+            << "0." + QString(100000, u'0') + "1e1000000" << false;
     QTest::newRow("hexadecimal of 300 digits") << "&H" + QString(300, QLatin1Char('F')) << false;
     QTest::newRow("minus after a no-break space") << u"\u00A0-9E\uFF19\uFF19\uFF19"_s << true;
 }

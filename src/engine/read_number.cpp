@@ -103,9 +103,9 @@ double readRadixInteger(std::string_view text, int radix)
     return value;
 }
 
-// An exponent beyond this bound is out of range for any mantissa a field can hold; capping it
-// keeps a text such as "1E99999999999999999999" from being read with a wrapped exponent.
-constexpr long exponentCap = 100000;
+// Beyond the double range on either side, by this many powers of ten: 10^-324 rounds to 0, and
+// 10^309 is infinite.
+constexpr long exponentMargin = 400;
 
 // Reads the decimal number at the start of text: sign, digits with at most one point, exponent.
 double readDecimal(std::string_view text)
@@ -153,10 +153,12 @@ double readDecimal(std::string_view text)
             negative = text[j] == '-';
             ++j;
         }
-        for (; j < text.size() && isDecimalDigit(text[j]); ++j) {
-            if (exponent < exponentCap)
-                exponent = exponent * 10 + (text[j] - '0');
-        }
+        // The mantissa's digits move its value by at most number.size() powers of ten, so an
+        // exponent past that plus the margin gives the same verdict as the exact one: it is
+        // capped there, and an exponent of any length is read without wrapping.
+        const long exponentCap = static_cast<long>(number.size()) + exponentMargin;
+        for (; j < text.size() && isDecimalDigit(text[j]); ++j)
+            exponent = std::min(exponent * 10 + (text[j] - '0'), exponentCap);
         if (negative)
             exponent = -exponent;
         number += 'e' + std::to_string(exponent);
