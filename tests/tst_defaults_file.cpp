@@ -2,6 +2,7 @@
 // and the reading creates a missing file and never fails visibly.
 #include "defaults/defaults_file.h"
 #include "defaults/defaults_format.h"
+#include "defaults/temporary_files.h"
 #include "file_support.h"
 #include "test_support.h"
 
@@ -11,7 +12,10 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(DefaultsRecord)
 
@@ -65,6 +69,28 @@ private:
     void (*m_previousHandler)(int) = SIG_DFL;
 };
 
+// Sets the file mode mask of the process while it lives.
+class FileModeMask
+{
+public:
+    explicit FileModeMask(mode_t mask)
+        : m_previous(umask(mask))
+    { }
+    ~FileModeMask() { umask(m_previous); }
+    FileModeMask(const FileModeMask &) = delete;
+    FileModeMask &operator=(const FileModeMask &) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+mode_t permissionsOf(const QString &path)
+{
+    struct stat status = {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777
+                                                                    : 07777;
+}
+
 } // namespace
 
 class TestDefaultsFile : public QObject
@@ -81,6 +107,9 @@ private Q_SLOTS:
     void failedSaveKeepsOldValues();
     void unreadableFileGivesFactoryValues_data();
     void unreadableFileGivesFactoryValues();
+    void savedFileKeepsItsOwnersRights_data();
+    void savedFileKeepsItsOwnersRights();
+    void temporaryFileIsPrivateFromItsCreation();
 };
 
 void TestDefaultsFile::saveWritesExactlySixteenRecords_data()
@@ -226,6 +255,58 @@ void TestDefaultsFile::unreadableFileGivesFactoryValues()
     QVERIFY(readDefaultsFile() == DefaultsRecord());
     QCOMPARE(QFileInfo(directory.filePath(defaultsFileName)).isDir(),
              obstacle == Obstacle::FolderInPlace);
+}
+
+void TestDefaultsFile::savedFileKeepsItsOwnersRights_data()
+{
+    QTest::addColumn<mode_t>("mask");
+    QTest::addColumn<int>("oldMode"); // -1: start-up creates the file
+    QTest::addColumn<mode_t>("afterStartUp");
+    QTest::addColumn<mode_t>("afterSave");
+
+    QTest::newRow("created by start-up under the usual mask")
+            << mode_t(022) << -1 << mode_t(0644) << mode_t(0644);
+    QTest::newRow("created by start-up under mask 0277, still saved")
+            << mode_t(0277) << -1 << mode_t(0600) << mode_t(0600);
+    QTest::newRow("old file's 0640 kept") << mode_t(022) << 0640 << mode_t(0640) << mode_t(0640);
+    QTest::newRow("old file's 0604 kept under mask 0277")
+            << mode_t(0277) << 0604 << mode_t(0604) << mode_t(0604);
+}
+
+void TestDefaultsFile::savedFileKeepsItsOwnersRights()
+{
+    QFETCH(mode_t, mask);
+    QFETCH(int, oldMode);
+    QFETCH(mode_t, afterStartUp);
+    QFETCH(mode_t, afterSave);
+    TemporaryWorkingDirectory directory;
+    const FileModeMask fileModeMask(mask);
+    if (oldMode >= 0) {
+        writeFile(defaultsFileName, bytesOf(writeDefaults(someSavedValues())));
+        QVERIFY(QFile::setPermissions(defaultsFileName, QFile::Permissions()));
+        QCOMPARE(chmod(QFile::encodeName(defaultsFileName).constData(), oldMode), 0);
+    }
+
+    readDefaultsFile();
+    QCOMPARE(permissionsOf(defaultsFileName), afterStartUp);
+    QString reason;
+    QVERIFY2(saveDefaults(someSavedValues(), &reason), qPrintable(reason));
+    QCOMPARE(permissionsOf(defaultsFileName), afterSave);
+}
+
+// Another user who opens the file while it is written would read the values.
+void TestDefaultsFile::temporaryFileIsPrivateFromItsCreation()
+{
+    TemporaryWorkingDirectory directory;
+    const FileModeMask noMask(0);
+    std::string name;
+    const int descriptor = createTemporaryIn(AT_FDCWD, "Defaut.dat", &name);
+    QVERIFY(descriptor >= 0);
+    struct stat status = {};
+    QCOMPARE(fstat(descriptor, &status), 0);
+    close(descriptor);
+    QCOMPARE(status.st_mode & 07777, mode_t(0600));
+    QVERIFY2(name.starts_with(".Defaut.dat.sobrimetre-"), name.c_str());
 }
 
 QTEST_GUILESS_MAIN(TestDefaultsFile)

@@ -864,20 +864,23 @@ void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
 void TestDefaultsWindow::startUpRemovesOnlyOldLeftoversOfSaves()
 {
     const QDateTime twoMinutesAgo = QDateTime::currentDateTime().addSecs(-120);
-    const QString oldLeftover = u"Defaut.dat.a1B2c3"_s;
-    const QString saveInProgress = u"Defaut.dat.d4E5f6"_s;
-    const QString otherFile = u"Defaut.dat.old"_s;
-    for (const QString &name : {oldLeftover, saveInProgress, otherFile})
+    const QString oldLeftover = u".Defaut.dat.sobrimetre-a1B2c3"_s;
+    const QString saveInProgress = u".Defaut.dat.sobrimetre-d4E5f6"_s;
+    // The user's own copies, whatever their names look like.
+    const QStringList lookAlikes = {u".Defaut.dat.sobrimetre-a1B2c"_s, u"Defaut.dat.202401"_s,
+                                    u"Defaut.dat.backup"_s, u"Defaut.dat.old"_s};
+    for (const QString &name : lookAlikes + QStringList{oldLeftover, saveInProgress})
         writeFile(name, savedFile());
-    for (const QString &name : {oldLeftover, otherFile}) {
+    for (const QString &name : lookAlikes + QStringList{oldLeftover}) {
         QFile file(name);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(twoMinutesAgo, QFileDevice::FileModificationTime));
     }
 
     startWindow();
-    QCOMPARE(QDir(u"."_s).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             QStringList({fileName, saveInProgress, otherFile}));
+    QStringList kept = lookAlikes + QStringList{fileName, saveInProgress};
+    kept.sort();
+    QCOMPARE(QDir(u"."_s).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
 }
 
 void TestDefaultsWindow::commandsClearRedVerdict_data()

@@ -21,6 +21,7 @@ class TestFrench : public QObject
 private Q_SLOTS:
     void initTestCase();
     void contextMenuOfATextBox();
+    void reasonOfAFailedSave_data();
     void reasonOfAFailedSave();
 };
 
@@ -46,16 +47,32 @@ void TestFrench::contextMenuOfATextBox()
                                  u"Supprimer"_s, u"Tout sélectionner"_s}));
 }
 
-// Defaut.dat is a link into a folder that does not exist: the save cannot create its file there.
+// Defaut.dat is a link that the save cannot follow to a file it could replace. Qt translates
+// the first reason; the C library gives the others, in English without a French locale.
+void TestFrench::reasonOfAFailedSave_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("into a folder that does not exist")
+            << u"absent/Defaut.dat"_s << u"Aucun fichier ou dossier"_s;
+    QTest::newRow("through a file as if it were a folder")
+            << u"notes.txt/Defaut.dat"_s << u"N'est pas un dossier"_s;
+    QTest::newRow("to itself") << u"Defaut.dat"_s << u"Trop de niveaux de liens symboliques"_s;
+}
+
 void TestFrench::reasonOfAFailedSave()
 {
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
     const TemporaryWorkingDirectory folder;
-    QVERIFY(QFile::link(folder.filePath(u"absent/Defaut.dat"_s), u"Defaut.dat"_s));
+    QFile notes(u"notes.txt"_s);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(target, u"Defaut.dat"_s));
     Sobrimetre window;
     window.show();
     const MessageBoxWatcher boxes;
     child<QAction>(&window, u"Sauve"_s)->trigger();
-    QCOMPARE(boxes.texts(), QStringList{saveFailureText + u" : Aucun fichier ou dossier"_s});
+    QCOMPARE(boxes.texts(), QStringList{saveFailureText + u" : "_s + reason});
 }
 
 QTEST_MAIN(TestFrench)

@@ -3,7 +3,14 @@
 // not followed, as the kernel's protected-symlinks rule does in shared folders: in a folder that
 // others may write to, such a link may have been planted to make a save overwrite one of the
 // user's files, or make start-up create a file of the planter's choosing.
+//
+// The way is walked by descriptor: each link is opened itself, and its owner and its target are
+// read from what was opened, so that a link swapped for another between the two cannot lend its
+// owner to the other's target. The file's folder is then held open, and the file is read,
+// created and replaced relative to it, so that no name is looked up twice.
 #pragma once
+
+#include "descriptor.h"
 
 #include <QString>
 
@@ -11,16 +18,14 @@
 
 struct FileLocation
 {
-    // The file to read or to replace; it may not exist yet. Empty when the file is refused.
+    // The folder that holds the file, open for lookups only; -1 when the file is refused.
+    Descriptor folder;
+    // The file's name in that folder; it may not exist yet.
+    std::string name;
+    // The file's path from the current directory, as messages name it.
     std::string path;
     // Why the file is not used, in the user's words, when it is refused.
     QString refusal;
 };
 
 FileLocation locateFile(const std::string &name);
-
-// The folder part of path, with its final "/", or "" for a bare name.
-std::string folderOf(const std::string &path);
-
-// The system's words for an error number, in the user's language where Qt translates them.
-QString systemReason(int error);

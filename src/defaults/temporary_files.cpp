@@ -1,6 +1,6 @@
 #include "temporary_files.h"
 
-#include "file_location.h"
+#include "descriptor.h"
 
 #include <QRandomGenerator>
 
@@ -18,33 +18,39 @@ namespace {
 
 constexpr std::string_view nameCharacters
         = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view programMark = ".sobrimetre-";
 constexpr std::size_t randomPartLength = 6;
 constexpr std::time_t leftoverAge = 60;
 
-bool isTemporaryNameOf(std::string_view entry, std::string_view fileName)
+std::string temporaryPrefix(const std::string &fileName)
 {
-    if (entry.size() != fileName.size() + 1 + randomPartLength || !entry.starts_with(fileName)
-        || entry[fileName.size()] != '.')
+    return '.' + fileName + std::string(programMark);
+}
+
+bool isTemporaryNameOf(std::string_view entry, const std::string &fileName)
+{
+    const std::string prefix = temporaryPrefix(fileName);
+    if (entry.size() != prefix.size() + randomPartLength || !entry.starts_with(prefix))
         return false;
-    const std::string_view randomPart = entry.substr(fileName.size() + 1);
-    return std::ranges::all_of(randomPart, [](char c) {
+    return std::ranges::all_of(entry.substr(prefix.size()), [](char c) {
         return nameCharacters.find(c) != std::string_view::npos;
     });
 }
 
 } // namespace
 
-int createTemporaryBeside(const std::string &path, std::string *temporaryPath)
+int createTemporaryIn(int folder, const std::string &fileName, std::string *temporaryName)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = path + '.';
+        std::string name = temporaryPrefix(fileName);
         for (std::size_t i = 0; i < randomPartLength; ++i)
             name += nameCharacters[QRandomGenerator::global()->bounded(
                     static_cast<quint32>(nameCharacters.size()))];
-        const int descriptor = open(name.c_str(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const int descriptor = openat(folder, name.c_str(),
+                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                      S_IRUSR | S_IWUSR);
         if (descriptor >= 0) {
-            *temporaryPath = name;
+            *temporaryName = name;
             return descriptor;
         }
         if (errno != EEXIST)
@@ -53,21 +59,26 @@ int createTemporaryBeside(const std::string &path, std::string *temporaryPath)
     return -1;
 }
 
-void removeLeftoverTemporaries(const std::string &path)
+void removeLeftoverTemporaries(int folder, const std::string &fileName)
 {
-    const std::string folder = folderOf(path);
-    const std::string fileName = path.substr(folder.size());
-    DIR *directory = opendir(folder.empty() ? "." : folder.c_str());
+    // The folder held for lookups cannot be listed; it is opened again, for reading, through
+    // the same descriptor.
+    Descriptor listable(openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (listable.get() < 0)
+        return;
+    DIR *directory = fdopendir(listable.get());
     if (directory == nullptr)
         return;
+    // closedir closes the descriptor.
+    const int descriptor = listable.release();
     const std::time_t now = std::time(nullptr);
     while (const dirent *entry = readdir(directory)) {
         struct stat status = {};
         if (isTemporaryNameOf(entry->d_name, fileName)
-            && fstatat(dirfd(directory), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
+            && fstatat(descriptor, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISREG(status.st_mode) && status.st_uid == geteuid()
             && now - status.st_mtime > leftoverAge)
-            unlinkat(dirfd(directory), entry->d_name, 0);
+            unlinkat(descriptor, entry->d_name, 0);
     }
     closedir(directory);
 }
