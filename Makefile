@@ -37,7 +37,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: deps deps-e2e deps-package build run test test-sanitize e2e bench bench-start fuzz screenshots \
+.PHONY: deps deps-e2e deps-package build run test test-sanitize e2e stress bench bench-start fuzz screenshots \
         format lint package check-package clean
 
 deps:
@@ -80,6 +80,12 @@ e2e: build deps-e2e
 	$(call build-targets,e2e_tools)
 	bash tests/e2e/run.sh $(BUILD)
 	bash tests/e2e/wayland.sh $(BUILD)
+
+# Another user swaps links under the save for 20 seconds (RACE_SECONDS=n to change), as root
+# acting as two users; fails on any change to the victim's files.
+stress: build
+	$(call build-targets,stress_tools)
+	bash tests/e2e/link_race.sh $(BUILD)
 
 bench: build
 	$(call build-targets,benchmarks)
