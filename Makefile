@@ -102,6 +102,9 @@ bench-start: build deps-e2e
 # libFuzzer writes only to the first corpus folder, so the seeds stay as they are. The paths are
 # absolute, and a failing input lands in $(BUILD_FUZZ)/, even for a target that changes folder.
 # A run that waits 10 seconds on one input is a finding: nothing the targets call may block.
+# fuzz_engine then reads texts of up to a megabyte for a third of that time, starting from two
+# such texts (a million zeros undone by their exponent, 100 000 zeros after the point), so that
+# its reference reading is checked against exponents and mantissas of any length.
 fuzz: deps
 	cmake --preset fuzz > /dev/null
 	cmake --build --preset fuzz -j $(JOBS)
@@ -114,6 +117,14 @@ fuzz: deps
 	        -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/$$name- $$([ -f $$dict ] && echo -dict=$$dict) \
 	        $$corpus $$([ -d $$seeds ] && echo $$seeds) || exit 1; \
 	done
+	@long=$(CURDIR)/$(BUILD_FUZZ)/long-seeds; mkdir -p $$long $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine; \
+	{ printf 1; head -c 1000000 /dev/zero | tr '\0' 0; printf 'e-1000000'; } > $$long/million-zeros; \
+	{ printf 0.; head -c 100000 /dev/zero | tr '\0' 0; printf '1e1000000'; } > $$long/fraction; \
+	echo "== fuzz_engine on texts of up to a megabyte ($$(( ($(FUZZ_SECONDS) + 2) / 3 )) s)"; \
+	$(CURDIR)/$(BUILD_FUZZ)/fuzz/fuzz_engine -max_total_time=$$(( ($(FUZZ_SECONDS) + 2) / 3 )) \
+	    -timeout=10 -max_len=1048576 -print_final_stats=1 \
+	    -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/fuzz_engine-long- -dict=$(CURDIR)/fuzz/fuzz_engine.dict \
+	    $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine $$long
 
 # Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
 screenshots: build
