@@ -1,5 +1,6 @@
-// Qt's own texts in French once the program has loaded Qt's translations, as it does at start:
-// the text boxes' context menu and the system's reason for a failed save.
+// Qt's own texts in French once the program has loaded Qt's translations, as it does at start,
+// under an English locale too: the text boxes' context menu and the system's reason for a
+// failed save.
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
 #include "program_texts.h"
@@ -27,7 +28,7 @@ private Q_SLOTS:
 
 void TestFrench::initTestCase()
 {
-    useFrenchLocale();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     loadQtTranslations(*QCoreApplication::instance());
 }
 

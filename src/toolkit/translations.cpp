@@ -10,8 +10,9 @@ using namespace Qt::StringLiterals;
 void loadQtTranslations(QCoreApplication &application)
 {
     auto *translator = new QTranslator(&application);
-    // "qt" is the catalogue that brings in those of every Qt module.
-    if (translator->load(QLocale(), u"qt"_s, u"_"_s,
+    // The interface is French whatever the language settings, so Qt's texts are too; numbers
+    // still follow the user's locale. "qt" is the catalogue that brings in every Qt module's.
+    if (translator->load(QLocale(QLocale::French, QLocale::France), u"qt"_s, u"_"_s,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
