@@ -311,9 +311,10 @@ void TestWindows::texts_data()
         twips(1320, 360, 2415, 615));
     row("splash version", "Accueil", "Etiquette3", "version 4.0", bold, windowText, left,
         twips(1320, 960, 1215, 375));
-    row("splash credit on two lines", "Accueil", "Etiquette2",
-        "© 2026 les auteurs de Sobrimetre\nTous droits réservés.", plain, windowText, centred,
-        twips(240, 1560, 3255, 495));
+    row("splash credit and licence", "Accueil", "Etiquette2",
+        "© 2026 les auteurs de Sobrimetre\nLogiciel libre sous licence GNU GPL, version 3 ou "
+        "ultérieure.",
+        plain, windowText, centred, twips(240, 1560, 3255, 735));
 
     row("About title", "APropos", "Etiquette1", "Sobrimetre", title, darkRedText, left,
         twips(840, 120, 2400, 600));

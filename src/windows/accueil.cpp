@@ -46,13 +46,14 @@ void Accueil::createWidgets()
     Dessin2 = newPicture(this, u"Dessin2"_s, u"feu_tricolore"_s, {720, 240, 480, 480},
                          u"Feu tricolore"_s);
     Dessin3 = newPicture(this, u"Dessin3"_s, u"horloge"_s, {600, 720, 480, 480}, u"Horloge"_s);
-    // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright line the
-    // whole width below the pictures, where it stands centred.
+    // "Sobrimetre" in 24 pt needs the room up to the right edge, and the copyright and licence
+    // lines the whole width below the pictures, where they stand centred, the licence on two.
     Etiquette1 = addTitle(this, {1320, 360, 2415, 615});
     Etiquette3 = addVersion(this, {1320, 960, 1215, 375});
-    Etiquette2 = addCredit(this, Credits::copyright + u'\n' + Credits::rightsReserved,
-                           {240, 1560, 3255, 495});
+    Etiquette2 = addCredit(this, Credits::copyright + u'\n' + Credits::licence,
+                           {240, 1560, 3255, 735});
     Etiquette2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Etiquette2->setWordWrap(true);
 
     Minuterie1 = new QTimer(this);
     Minuterie1->setObjectName(u"Minuterie1"_s);
