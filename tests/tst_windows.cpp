@@ -155,24 +155,31 @@ QWidget *TestWindows::open(const QString &window)
     return HelpPage::loaded<Notice2>();
 }
 
-// Does what the user does: the main window's command, a button of a shown page, the window
-// system's close button of a page, or Escape on a page.
+// Does what the user does: the main window's command, a button of a shown page (clicked, or
+// given the focus and pressed with Enter, "Entrée" for the main keyboard's key and "Entrée
+// pavé" for the keypad's), the window system's close button of a page, or Escape on a page.
 void TestWindows::perform(const QString &action)
 {
-    const auto click = [](QWidget *page, const char *buttonName) {
+    const QString key = action.section(u' ', 1);
+    const auto click = [&key](QWidget *page, const char *buttonName) {
         QVERIFY2(page != nullptr && page->isVisible(), buttonName);
         auto *button = child<QPushButton>(page, QString::fromUtf8(buttonName));
-        QTest::mouseClick(button, Qt::LeftButton);
+        if (key.isEmpty()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+        button->setFocus();
+        QTest::keyClick(button, key == u"Entrée" ? Qt::Key_Return : Qt::Key_Enter);
     };
     if (action == u"MNotice")
         HelpPage::showPage<Notice1>(m_mainWindow.get());
-    else if (action == u"PageSuiv")
+    else if (action.startsWith(u"PageSuiv"))
         click(HelpPage::loaded<Notice1>(), "PageSuiv");
-    else if (action == u"Fermer1")
+    else if (action.startsWith(u"Fermer1"))
         click(HelpPage::loaded<Notice1>(), "Fermer");
-    else if (action == u"PagePréc")
+    else if (action.startsWith(u"PagePréc"))
         click(HelpPage::loaded<Notice2>(), "PagePréc");
-    else if (action == u"Fermer2")
+    else if (action.startsWith(u"Fermer2"))
         click(HelpPage::loaded<Notice2>(), "Fermer");
     else if (action == u"CloseBox1")
         QVERIFY(HelpPage::loaded<Notice1>()->close());
@@ -599,6 +606,11 @@ void TestWindows::helpPageSequences_data()
             << QStringList{"MNotice", "PageSuiv", "Escape2"} << int(Hidden) << int(Gone);
     QTest::newRow("Escape on page 1 beside page 2 leaves page 2")
             << QStringList{"MNotice", "PageSuiv", "MNotice", "Escape1"} << int(Gone) << int(Shown);
+    QTest::newRow("Enter on >>, then on <<, as their clicks")
+            << QStringList{"MNotice", "PageSuiv Entrée", "PagePréc Entrée pavé"} << int(Shown)
+            << int(Gone);
+    QTest::newRow("Enter on Fermer of page 1 unloads it")
+            << QStringList{"MNotice", "Fermer1 Entrée"} << int(Gone) << int(Gone);
     QTest::newRow(">> again after << shows a fresh page 2")
             << QStringList{"MNotice", "PageSuiv", "PagePréc", "PageSuiv"} << int(Hidden)
             << int(Shown);

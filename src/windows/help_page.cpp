@@ -50,6 +50,12 @@ void HelpPage::keyPressEvent(QKeyEvent *event)
         close();
         return;
     }
+    // A button outside a dialog leaves Enter to its window: Enter presses it, as Space does.
+    auto *button = qobject_cast<QPushButton *>(focusWidget());
+    if (button != nullptr && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -70,7 +70,8 @@ protected:
     HelpPage(QWidget *owner, const QString &name, const QString &caption,
              std::span<const HelpText> texts);
     void closeEvent(QCloseEvent *event) override;
-    // Escape closes the page as the window system's close button does.
+    // Escape closes the page as the window system's close button does; Enter presses the
+    // button that has the focus.
     void keyPressEvent(QKeyEvent *event) override;
 
     // The button that leads to the other page, and the button that closes this one.
