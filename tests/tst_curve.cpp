@@ -35,6 +35,7 @@ struct SeenWindow
     bool modal;
     int graphCount;
     bool probationaryLine;
+    QColor probationaryLabel;
 };
 
 Segment segmentOf(const Graph *graph, const char *name)
@@ -52,10 +53,12 @@ std::optional<SeenWindow> openCurve(QWidget *owner, double peak, bool probationa
         auto *graph = owner->findChild<Graph *>();
         if (graph == nullptr)
             return;
-        seen = SeenWindow{segmentOf(graph, "LigneCr"), segmentOf(graph, "LigneDc"),
+        seen = SeenWindow{segmentOf(graph, "LigneCr"),
+                          segmentOf(graph, "LigneDc"),
                           graph->isVisible() && QApplication::activeModalWidget() == graph,
                           static_cast<int>(owner->findChildren<Graph *>().size()),
-                          child<Line>(graph, u"LigneProbatoire"_s)->isVisible()};
+                          child<Line>(graph, u"LigneProbatoire"_s)->isVisible(),
+                          textColor(child<QLabel>(graph, u"Etiquette13"_s))};
         graph->close();
     });
     Graph::ShowCurve(owner, peak, peak / 0.12, probationary);
@@ -241,13 +244,15 @@ void TestCurve::everyOpeningIsBuiltAfresh()
     QVERIFY(m_owner->findChildren<Graph *>().isEmpty());
 }
 
-// The red line at 0,20 g/l, drawn like the one at 0,50, stands only for probationary drivers.
+// The red line at 0,20 g/l, drawn like the one at 0,50, stands only for probationary drivers,
+// and its value "0,20" is red then, as "0,50" is.
 void TestCurve::probationaryLineOnlyWhenAsked()
 {
     for (const bool probationary : {false, true}) {
         const std::optional<SeenWindow> seen = openCurve(m_owner.get(), 0.65, probationary);
         QVERIFY(seen);
         QCOMPARE(seen->probationaryLine, probationary);
+        QCOMPARE(seen->probationaryLabel, probationary ? QColor(255, 0, 0) : QColor(Qt::black));
     }
 }
 

@@ -95,6 +95,9 @@ void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours, bool p
 {
     Graph graph(owner);
     graph.LigneProbatoire->setVisible(probationaryLimit);
+    // The limit in force stands out, its value in red as its line.
+    if (probationaryLimit)
+        setTextColor(graph.Etiquette13, Colour::red);
     graph.drawCurve(peakLevel, fallHours);
     graph.exec();
 }
