@@ -127,9 +127,12 @@ fuzz: deps
 	    $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine $$long
 
 # Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
+# They run with a private runtime folder of their own, which Qt asks for.
 screenshots: build
 	$(call build-targets,screenshot_programs)
-	@for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
+	@mkdir -p -m 700 $(BUILD)/runtime
+	@export XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/runtime; \
+	for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
 	done; QT_QPA_PLATFORM=offscreen $$s $(BUILD)/screenshots/dark-1x dark || exit 1; \
 	done; echo "Screenshots in $(BUILD)/screenshots/"

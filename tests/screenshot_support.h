@@ -11,10 +11,25 @@
 
 using namespace Qt::StringLiterals;
 
+// The offscreen display has no window manager, and says so each time a window asks for one
+// ("This plugin does not support propagateSizeHints()"): those notices are dropped, so that what
+// the program prints is what matters.
+inline QtMessageHandler qtMessageHandler = nullptr;
+
+inline void dropVirtualDisplayNotices()
+{
+    qtMessageHandler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                if (!message.startsWith(u"This plugin does not support "_s))
+                    qtMessageHandler(type, context, message);
+            });
+}
+
 // The folder named by the program's arguments (the current one when none is), after giving the
 // program the dark desktop's colours when asked.
 inline QString screenshotFolder(int argc, char *argv[])
 {
+    dropVirtualDisplayNotices();
     if (argc > 2 && QByteArray(argv[2]) == "dark")
         QApplication::setPalette(darkDesktopPalette());
     return QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s).absolutePath();
