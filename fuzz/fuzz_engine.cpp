@@ -1,6 +1,7 @@
 // Any text in any field gives a finite number or the overflow error, the same to the last bit as
 // the plain reference reading gives, and any such numbers give a finite, non-negative level or
-// the overflow error: never a crash, never a NaN.
+// the overflow error: never a crash, never a NaN. The spread between people is ordered: the low
+// estimate is never above the middle one, nor the middle above the high one.
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
@@ -76,13 +77,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<double> numbers;
     for (const std::string_view field : fields)
         numbers.push_back(checkedReading(field).value_or(1));
-    // Weight, sex, corpulence, meal, delay, the six counts, the six volumes, the six degrees, and
-    // the 0.2 g/l limit.
+    // Weight, sex, corpulence, meal, delay, the six counts, the six volumes, the six degrees, the
+    // 0.2 g/l limit and the prudent estimate.
     constexpr std::size_t countsAt = 5;
     constexpr std::size_t volumesAt = countsAt + drinkCategoryCount;
     constexpr std::size_t degreesAt = volumesAt + drinkCategoryCount;
     constexpr std::size_t limitAt = degreesAt + drinkCategoryCount;
-    numbers.resize(limitAt + 1, 1);
+    constexpr std::size_t prudentAt = limitAt + 1;
+    numbers.resize(prudentAt + 1, 1);
 
     EstimateInputs inputs;
     inputs.weightKg = numbers[0];
@@ -93,12 +95,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < drinkCategoryCount; ++i)
         inputs.intake[i] = {numbers[countsAt + i], numbers[volumesAt + i], numbers[degreesAt + i]};
     inputs.limit = numbers[limitAt] > 0 ? DrivingLimit::Probationary : DrivingLimit::Standard;
+    inputs.prudent = numbers[prudentAt] > 0;
     try {
         const EstimateResult result = estimate(inputs);
         mustBeFinite(result.level);
         mustBeFinite(result.waitHours);
         mustBeFinite(result.waitDisplay);
         if (result.level < 0 || classify(result.level, inputs.limit) != result.verdict)
+            std::abort();
+        if (!(0 <= result.low && result.low <= result.middle && result.middle <= result.high)
+            || result.level != (inputs.prudent ? result.high : result.middle))
             std::abort();
         if (presentResult(result).level.empty())
             std::abort();

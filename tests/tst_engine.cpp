@@ -66,6 +66,8 @@ private Q_SLOTS:
     void classifiesLevels();
     void estimates_data();
     void estimates();
+    void spreadBetweenPeople_data();
+    void spreadBetweenPeople();
     void abandonsOnOverflow_data();
     void abandonsOnOverflow();
     void formatsLevel_data();
@@ -384,6 +386,80 @@ void TestEngine::estimates()
     COMPARE_EXACTLY(result.waitHours, (level - legalLimitOf(inputs.limit)) / 0.12);
     COMPARE_EXACTLY(result.waitDisplay, waitDisplay);
     QCOMPARE(result.verdict, verdict);
+    COMPARE_EXACTLY(result.middle, level);
+    QVERIFY(result.low <= result.middle && result.middle <= result.high);
+}
+
+// The spread between people, in hundredths of g/l as the window shows them, and what the
+// prudent estimate shows: the high level, waiting at 0.10 g/l per hour. Worked by hand for a
+// man of 70 kg after three glasses of wine (31.68 g): the middle 31.68 / 49 = 0.6465, the high
+// 31.68 / 39.2 = 0.8082, the low 31.68 / 61.25 = 0.5172.
+void TestEngine::spreadBetweenPeople_data()
+{
+    QTest::addColumn<EstimateInputs>("inputs");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("middle");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<double>("prudentWait");
+    QTest::addColumn<Verdict>("prudentVerdict");
+
+    const EstimateInputs wines = threeWinesFor70KgMan();
+    QTest::newRow("no meal, 1 h") << wines << 52 << 65 << 81 << 4.0 << Verdict::RedSevere;
+    EstimateInputs meal = wines;
+    meal.mealTaken = true;
+    // 0.5172 / 2, 0.8082 * 5 / 6.
+    QTest::newRow("meal, 1 h") << meal << 26 << 43 << 67 << 2.0 << Verdict::Red;
+    EstimateInputs threeHours = wines;
+    threeHours.delayHours = 3;
+    QTest::newRow("no meal, 3 h") << threeHours << 16 << 41 << 61 << 2.0 << Verdict::Red;
+    EstimateInputs sixHours = wines;
+    sixHours.delayHours = 6;
+    QTest::newRow("no meal, 6 h: the low level spent")
+            << sixHours << 0 << 5 << 31 << 0.0 << Verdict::Yellow;
+    EstimateInputs probationary = wines;
+    probationary.limit = DrivingLimit::Probationary;
+    QTest::newRow("no meal, 1 h, 0,2 limit: (0.8082 - 0.2) / 0.10 = 6.08 hours")
+            << probationary << 52 << 65 << 81 << 7.0 << Verdict::RedSevere;
+    EstimateInputs nothing;
+    nothing.weightKg = 70;
+    QTest::newRow("no glass") << nothing << 0 << 0 << 0 << 0.0 << Verdict::Green;
+    // Next to each limit, the high level alone decides; without meal nor delay the middle is
+    // 0.8 times the high one, the low 0.64 times.
+    QTest::newRow("high 0.499: under the limit")
+            << gramsFor70KgMan(0.499 * 39.2) << 32 << 40 << 50 << 0.0 << Verdict::Yellow;
+    QTest::newRow("high 0.501: over it, wait 1")
+            << gramsFor70KgMan(0.501 * 39.2) << 32 << 40 << 50 << 1.0 << Verdict::Red;
+    EstimateInputs underProbationary = gramsFor70KgMan(0.199 * 39.2);
+    underProbationary.limit = DrivingLimit::Probationary;
+    QTest::newRow("0,2 limit, high 0.199: caution")
+            << underProbationary << 13 << 16 << 20 << 0.0 << Verdict::Yellow;
+    EstimateInputs overProbationary = gramsFor70KgMan(0.201 * 39.2);
+    overProbationary.limit = DrivingLimit::Probationary;
+    QTest::newRow("0,2 limit, high 0.201: wait 1")
+            << overProbationary << 13 << 16 << 20 << 1.0 << Verdict::Red;
+}
+
+void TestEngine::spreadBetweenPeople()
+{
+    QFETCH(EstimateInputs, inputs);
+    QFETCH(int, low);
+    QFETCH(int, middle);
+    QFETCH(int, high);
+    QFETCH(double, prudentWait);
+    QFETCH(Verdict, prudentVerdict);
+
+    const EstimateResult average = estimate(inputs);
+    inputs.prudent = true;
+    const EstimateResult prudent = estimate(inputs);
+    for (const EstimateResult &result : {average, prudent}) {
+        QCOMPARE(std::round(result.low * 100), low);
+        QCOMPARE(std::round(result.middle * 100), middle);
+        QCOMPARE(std::round(result.high * 100), high);
+    }
+    QCOMPARE(average.level, average.middle);
+    QCOMPARE(prudent.level, prudent.high);
+    QCOMPARE(prudent.waitDisplay, prudentWait);
+    QCOMPARE(prudent.verdict, prudentVerdict);
 }
 
 void TestEngine::abandonsOnOverflow_data()

@@ -47,27 +47,56 @@ Verdict classify(double level, DrivingLimit limit)
     return caution ? Verdict::Yellow : Verdict::Green;
 }
 
+namespace {
+
+// One estimate of the spread: the diffusion coefficient multiplied by coefficientFactor, the
+// peak divided by mealDivisor after a meal, and eliminationRate g/l per hour after the peak.
+struct Assumptions
+{
+    double coefficientFactor;
+    double mealDivisor;
+    double eliminationRate;
+};
+
+constexpr Assumptions averagePerson{1, mealDivisor, eliminationPerHour};
+constexpr Assumptions highEstimate{0.8, 1.2, slowEliminationPerHour};
+constexpr Assumptions lowEstimate{1.25, 2, fastEliminationPerHour};
+
+double levelUnder(const Assumptions &assumptions, const EstimateInputs &inputs, double mass,
+                  double elapsed)
+{
+    const double coefficient = diffusionCoefficient(inputs.isMale, inputs.corpulenceNormal);
+    // A weight so small that this product is 0 cannot divide anything.
+    const double diffusionMass = inputs.weightKg * coefficient * assumptions.coefficientFactor;
+    if (diffusionMass == 0)
+        throw ArithmeticOverflow("division par zéro : poids");
+    const double meal = inputs.mealTaken ? assumptions.mealDivisor : 1;
+    const double peak = checkedFinite(checkedFinite(mass / diffusionMass, "division") / meal,
+                                      "division");
+    const double raw = checkedFinite(peak
+                                             - checkedFinite(assumptions.eliminationRate * elapsed,
+                                                             "délai"),
+                                     "élimination");
+    return raw > 0 ? raw : 0;
+}
+
+} // namespace
+
 EstimateResult estimate(const EstimateInputs &inputs)
 {
     const double mass = totalAlcoholGrams(inputs);
-    const double coefficient = diffusionCoefficient(inputs.isMale, inputs.corpulenceNormal);
-    const double meal = inputs.mealTaken ? mealDivisor : 1;
     const double elapsed = inputs.delayHours > hoursToPeak ? inputs.delayHours - hoursToPeak : 0;
-
-    // A weight so small that this product is 0 cannot divide anything.
-    const double diffusionMass = inputs.weightKg * coefficient;
-    if (diffusionMass == 0)
-        throw ArithmeticOverflow("division par zéro : poids");
-    const double peak = checkedFinite(checkedFinite(mass / diffusionMass, "division") / meal,
-                                      "division");
-    const double raw = checkedFinite(peak - checkedFinite(eliminationPerHour * elapsed, "délai"),
-                                     "élimination");
 
     EstimateResult result;
     result.limit = inputs.limit;
+    result.prudent = inputs.prudent;
+    result.middle = levelUnder(averagePerson, inputs, mass, elapsed);
+    result.high = levelUnder(highEstimate, inputs, mass, elapsed);
+    result.low = levelUnder(lowEstimate, inputs, mass, elapsed);
     const double limit = legalLimitOf(inputs.limit);
-    result.level = raw > 0 ? raw : 0;
-    result.waitHours = checkedFinite((result.level - limit) / eliminationPerHour, "attente");
+    const double elimination = inputs.prudent ? slowEliminationPerHour : eliminationPerHour;
+    result.level = inputs.prudent ? result.high : result.middle;
+    result.waitHours = checkedFinite((result.level - limit) / elimination, "attente");
     result.waitDisplay = result.level >= limit ? std::round(result.waitHours + 0.5) : 0;
     result.verdict = classify(result.level, inputs.limit);
     return result;

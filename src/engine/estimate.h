@@ -27,6 +27,9 @@ struct EstimateInputs
     std::array<CategoryIntake, drinkCategoryCount> intake{};
     double delayHours = 1; // hours since the last drink
     DrivingLimit limit = DrivingLimit::Standard;
+    // The level shown and the wait hold for nearly everyone, not only for the average person:
+    // the high estimate, falling at the slow elimination rate.
+    bool prudent = false;
 
     CategoryIntake &operator[](DrinkCategory category) { return intake[indexOf(category)]; }
     const CategoryIntake &operator[](DrinkCategory category) const
@@ -46,11 +49,17 @@ enum class Verdict {
 
 struct EstimateResult
 {
-    double level = 0; // g/l, unrounded, never negative
+    double level = 0; // g/l, unrounded, never negative: the middle or, prudent, the high one
     double waitHours = 0; // hours to fall to the limit; meaningful from the limit on
     double waitDisplay = 0; // the whole number of hours shown to the user
     Verdict verdict = Verdict::Green;
     DrivingLimit limit = DrivingLimit::Standard;
+    bool prudent = false;
+    // The spread between people, never negative and low <= middle <= high: the middle is the
+    // average person's estimate; the high one covers about 97 people in 100.
+    double low = 0;
+    double middle = 0;
+    double high = 0;
 };
 
 inline constexpr double cautionLevel = 0.3; // g/l: reflexes may already be impaired
@@ -59,6 +68,11 @@ inline constexpr double probationaryLimit = 0.2; // g/l
 inline constexpr double severeLevel = 0.8; // g/l
 inline constexpr double eliminationPerHour = 0.12; // g/l per hour
 inline constexpr double mealDivisor = 1.5;
+// The spread between people: the diffusion coefficient about 20 % higher or lower than its
+// mean, a meal lowering the peak by a half to a sixth, elimination from 0.18 down to 0.10 g/l
+// per hour (published prediction intervals for drivers).
+inline constexpr double slowEliminationPerHour = 0.10; // g/l per hour, the high estimate's
+inline constexpr double fastEliminationPerHour = 0.18; // g/l per hour, the low estimate's
 inline constexpr double hoursToPeak = 1; // the level peaks one hour after the last drink
 
 // Grams of pure alcohol of one category: 1 cl of drink at 1 degree holds 0.08 g.
@@ -73,7 +87,8 @@ constexpr double legalLimitOf(DrivingLimit limit)
 
 Verdict classify(double level, DrivingLimit limit = DrivingLimit::Standard);
 
-// Throws ArithmeticOverflow when a step no longer gives a finite value. A weight of exactly 0
+// Throws ArithmeticOverflow when a step of any of the three estimates no longer gives a finite
+// value. A weight of exactly 0
 // is the caller's to refuse before (the window asks for a weight); here it is a division by
 // zero, as a weight too small to divide by is.
 EstimateResult estimate(const EstimateInputs &inputs);
