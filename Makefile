@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 # display, D-Bus session and accessibility bus that the screen-reader test runs with.
 PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev \
             qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev \
-            libbenchmark-dev clang-format clang-tidy xvfb xauth dbus at-spi2-core
+            libbenchmark-dev clang-format clang-tidy xvfb xauth dbus at-spi2-core poppler-utils
 # Xvfb, xdotool and xprop to drive the program, a CUPS scheduler with the cups-pdf printer (and
 # the poppler tools that read what it printed), /usr/bin/time and pkg-config for the start
 # benchmark; weston's headless compositor, Qt's Wayland plugin, and a session bus with the
@@ -103,8 +103,10 @@ bench-start: build deps-e2e
 # absolute, and a failing input lands in $(BUILD_FUZZ)/, even for a target that changes folder.
 # A run that waits 10 seconds on one input is a finding: nothing the targets call may block.
 # fuzz_engine then reads texts of up to a megabyte for a third of that time, starting from two
-# such texts (a million zeros undone by their exponent, 100 000 zeros after the point), so that
-# its reference reading is checked against exponents and mantissas of any length.
+# such texts (a million zeros undone by their exponent, 100 000 zeros after the point) and its
+# usual corpus, so that its reference reading is checked against exponents and mantissas of any
+# length. Those long texts grow a corpus of their own, which the usual runs do not read: they
+# keep to short texts, and their speed.
 fuzz: deps
 	cmake --preset fuzz > /dev/null
 	cmake --build --preset fuzz -j $(JOBS)
@@ -117,14 +119,14 @@ fuzz: deps
 	        -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/$$name- $$([ -f $$dict ] && echo -dict=$$dict) \
 	        $$corpus $$([ -d $$seeds ] && echo $$seeds) || exit 1; \
 	done
-	@long=$(CURDIR)/$(BUILD_FUZZ)/long-seeds; mkdir -p $$long $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine; \
+	@long=$(CURDIR)/$(BUILD_FUZZ)/long-seeds; mkdir -p $$long $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine-long; \
 	{ printf 1; head -c 1000000 /dev/zero | tr '\0' 0; printf 'e-1000000'; } > $$long/million-zeros; \
 	{ printf 0.; head -c 100000 /dev/zero | tr '\0' 0; printf '1e1000000'; } > $$long/fraction; \
 	echo "== fuzz_engine on texts of up to a megabyte ($$(( ($(FUZZ_SECONDS) + 2) / 3 )) s)"; \
 	$(CURDIR)/$(BUILD_FUZZ)/fuzz/fuzz_engine -max_total_time=$$(( ($(FUZZ_SECONDS) + 2) / 3 )) \
 	    -timeout=10 -max_len=1048576 -print_final_stats=1 \
 	    -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/fuzz_engine-long- -dict=$(CURDIR)/fuzz/fuzz_engine.dict \
-	    $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine $$long
+	    $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine-long $$long $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine
 
 # Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
 # They run with a private runtime folder of their own, which Qt asks for.
