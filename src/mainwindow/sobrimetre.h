@@ -118,7 +118,8 @@ private:
     void SeuilProbatoire_Click(bool on);
 
     // 1 when the window is idle; 0 while the program itself fills the fields, so that the
-    // notifications of those changes neither recompute nor mark.
+    // notifications of those changes neither recompute nor mark. A filling holds it at 0 for its
+    // own scope, so that one that stops early leaves it as it was.
     qint16 Ready = 1;
     Clock m_clock;
 

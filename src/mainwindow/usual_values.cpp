@@ -16,18 +16,18 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 
 void Sobrimetre::Form_Load()
 {
-    Ready = 0;
+    const QScopedValueRollback filling(Ready, qint16(0));
     for (QWidget *widget : std::initializer_list<QWidget *>{Cadre1, Cadre2, Cadre3, Cadre4, OptionH,
                                                             OptionF, CorpuN, CorpuF, CocheR})
         setBackgroundColor(widget, Colour::panel);
     applyUsualValues(readDefaultsFile());
     startAfresh(startupDisplay());
-    Ready = 1;
 }
 
 void Sobrimetre::Ini_Click()
@@ -39,10 +39,9 @@ void Sobrimetre::Ini_Click()
 // Neither reads nor writes Defaut.dat: to keep these values the user saves them.
 void Sobrimetre::Rétablir_Click()
 {
-    Ready = 0;
+    const QScopedValueRollback filling(Ready, qint16(0));
     applyUsualValues(DefaultsRecord());
     startAfresh(restoredDisplay());
-    Ready = 1;
 }
 
 void Sobrimetre::Sauve_Click()
