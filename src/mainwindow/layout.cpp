@@ -2,6 +2,7 @@
 // initial state, the drawing order of the items that overlap, the tab order and the menus.
 #include "sobrimetre.h"
 
+#include "engine/result_display.h"
 #include "texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
@@ -296,8 +297,10 @@ void Sobrimetre::createScale(QWidget *client)
     for (Picture *alert : {Alerte1, Alerte2, Alerte3})
         alert->hide();
 
-    // The bar at rest; the estimate raises its top and keeps its bottom edge at 4500.
-    Colonne = newShape(client, u"Colonne"_s, {7650, 4500, 1280, 15});
+    // At rest until the first result.
+    Colonne = newShape(client, u"Colonne"_s,
+                       {LevelBar::left, LevelBar::bottom, LevelBar::width,
+                        LevelBar::restingHeight});
     Colonne->setFillColor(Colour::green);
 }
 

@@ -26,6 +26,42 @@ double numberIn(const QLineEdit *box)
     return readNumber(box->text().toStdString());
 }
 
+struct LevelLook
+{
+    QColor text;
+    QColor background;
+};
+
+LevelLook lookOf(LevelColours colours)
+{
+    switch (colours) {
+    case LevelColours::Caution:
+        return {Colour::black, Colour::yellow};
+    case LevelColours::OverLimit:
+        return {Colour::white, Colour::red};
+    case LevelColours::Severe:
+        return {Colour::white, Colour::black};
+    case LevelColours::Unknown:
+        return {Colour::black, Colour::white};
+    case LevelColours::Safe:
+        break;
+    }
+    return {Colour::black, Colour::lightGreen};
+}
+
+QColor colourOf(NoteColour colour)
+{
+    switch (colour) {
+    case NoteColour::Alarm:
+        return Colour::red;
+    case NoteColour::Restored:
+        return Colour::darkBlue;
+    case NoteColour::Instruction:
+        break;
+    }
+    return Colour::darkGreen;
+}
+
 } // namespace
 
 void Sobrimetre::Recompute()
@@ -84,8 +120,9 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
     FeuVert->setVisible(display.light == Light::Green);
     FeuJaune->setVisible(display.light == Light::Yellow);
     FeuRouge->setVisible(display.light == Light::Red);
-    setColors(Alcoolémie, fromBgr(display.levelText), fromBgr(display.levelBackground));
-    setTextColor(Note, fromBgr(display.noteText));
+    const LevelLook level = lookOf(display.levelColours);
+    setColors(Alcoolémie, level.text, level.background);
+    setTextColor(Note, colourOf(display.noteColour));
     if (display.noteBold)
         setBold(Note, *display.noteBold);
     if (display.notePoints)
