@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 void Sobrimetre::nameForAccessibility()
 {
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         const QString kind = QString::fromUtf8(drink.kind);
         column.count->setAccessibleName(u"Nombre de verres, "_s + kind);
         column.volume->setAccessibleName(u"Volume par verre en cl, "_s + kind);

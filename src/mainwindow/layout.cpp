@@ -136,41 +136,41 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
     const QFont boxFont = arial(9.75, FontStyle::Bold);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const ColumnPlace &place = columnPlaces[indexOf(drink.category)];
-        const DrinkColumnMembers &members = membersOf(drink.category);
+        DrinkColumn &column = drinkColumns[indexOf(drink.category)];
         const QString letter(QLatin1Char(drink.letter));
 
-        QLabel *heading = newLabel(Cadre2, QString::fromUtf16(place.heading),
-                                   QString::fromUtf8(drink.heading),
-                                   {place.headingLeft, 150, place.headingWidth, 465},
-                                   Qt::AlignCenter);
-        heading->setWordWrap(true);
-        heading->setFont(timesNewRoman(8.25, FontStyle::Bold));
-        giveSingleBorder(heading);
-        setColors(heading, Colour::darkRed, Colour::lightYellow);
-        this->*members.heading = heading;
+        column.heading = newLabel(Cadre2, QString::fromUtf16(place.heading),
+                                  QString::fromUtf8(drink.heading),
+                                  {place.headingLeft, 150, place.headingWidth, 465},
+                                  Qt::AlignCenter);
+        column.heading->setWordWrap(true);
+        column.heading->setFont(timesNewRoman(8.25, FontStyle::Bold));
+        giveSingleBorder(column.heading);
+        setColors(column.heading, Colour::darkRed, Colour::lightYellow);
 
-        this->*members.button = newClickablePicture(Cadre2, QString::fromUtf8(drink.button),
-                                                    QString::fromUtf8(drink.picture), place.button,
-                                                    QString::fromUtf8(drink.addGlass), addGlassTip);
+        column.button = newClickablePicture(Cadre2, QString::fromUtf8(drink.button),
+                                            QString::fromUtf8(drink.picture), place.button,
+                                            QString::fromUtf8(drink.addGlass), addGlassTip);
 
-        const auto addBox = [&](QLineEdit *Sobrimetre::*member, const QString &prefix,
-                                int maxLength, double top, std::string_view text) {
+        const auto newBox = [&](const QString &prefix, int maxLength, double top,
+                                std::string_view text) {
             QLineEdit *box = newTextBox(Cadre2, prefix + letter, maxLength,
                                         {place.boxLeft, top, 615, 285});
             box->setFont(boxFont);
             box->setText(QString::fromUtf8(text));
-            this->*member = box;
+            return box;
         };
-        addBox(members.count, u"NB_"_s, 3, 1440, {});
-        addBox(members.volume, u"VOL_"_s, 6, 1800, drink.factoryVolume);
-        addBox(members.degree, u"DEG_"_s, 6, 2160, drink.factoryDegree);
-        setTextColor(this->*members.count, Colour::darkGreen);
+        column.count = newBox(u"NB_"_s, 3, 1440, {});
+        column.volume = newBox(u"VOL_"_s, 6, 1800, drink.factoryVolume);
+        column.degree = newBox(u"DEG_"_s, 6, 2160, drink.factoryDegree);
+        setTextColor(column.count, Colour::darkGreen);
     }
 
-    // Each row caption leads to the row's leftmost box, the cocktails'.
-    Etiquette4->setBuddy(NB_K);
-    Etiquette8->setBuddy(VOL_K);
-    Etiquette9->setBuddy(DEG_K);
+    // Each row caption leads to the row's leftmost box.
+    const DrinkColumn &leftmost = drinkColumns.front();
+    Etiquette4->setBuddy(leftmost.count);
+    Etiquette8->setBuddy(leftmost.volume);
+    Etiquette9->setBuddy(leftmost.degree);
 }
 
 void Sobrimetre::createResultLine(QWidget *client)
@@ -362,13 +362,17 @@ void Sobrimetre::stackInDrawingOrder()
     }
 }
 
+// The tab order follows the layout: the person, the meal, the drink boxes row by row in the
+// order of the columns, the delay and the buttons.
 void Sobrimetre::setTabOrderOfFields()
 {
-    QWidget *const order[] = {Poids, CorpuN, CorpuF, OptionH, OptionF, CocheR,    NB_K,
-                              NB_B,  NB_A,   NB_V,   NB_D,    NB_C,    VOL_K,     VOL_B,
-                              VOL_A, VOL_V,  VOL_D,  VOL_C,   DEG_K,   DEG_B,     DEG_A,
-                              DEG_V, DEG_D,  DEG_C,  Délai,   BtnIni,  BtnQuitter};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget *> order{Poids, CorpuN, CorpuF, OptionH, OptionF, CocheR};
+    for (std::size_t row = 0; row < DrinkColumn::boxCount; ++row) {
+        for (const DrinkColumn &column : drinkColumns)
+            order << column.boxes()[row];
+    }
+    order << Délai << BtnIni << BtnQuitter;
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 

@@ -80,7 +80,7 @@ void Sobrimetre::Recompute()
         inputs.corpulenceNormal = CorpuN->isChecked();
         inputs.mealTaken = CocheR->checkState() == Qt::Checked;
         for (const DrinkCategoryInfo &drink : drinkCategories) {
-            const DrinkColumn column = drinkColumn(drink.category);
+            const DrinkColumn &column = drinkColumn(drink.category);
             inputs[drink.category] = {numberIn(column.count), numberIn(column.volume),
                                       numberIn(column.degree)};
         }

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QTime>
 
+#include <array>
 #include <functional>
 
 class Frame;
@@ -60,25 +61,22 @@ private:
     void nameForAccessibility();
     void connectEvents();
 
-    // The widgets of one drink category's column, and the members that hold them.
+    // The widgets of one drink category's column.
     struct DrinkColumn
     {
-        QLabel *heading;
-        Picture *button;
-        QLineEdit *count;
-        QLineEdit *volume;
-        QLineEdit *degree;
+        QLabel *heading{};
+        Picture *button{};
+        QLineEdit *count{};
+        QLineEdit *volume{};
+        QLineEdit *degree{};
+
+        static constexpr std::size_t boxCount = 3;
+        std::array<QLineEdit *, boxCount> boxes() const { return {count, volume, degree}; }
     };
-    struct DrinkColumnMembers
+    const DrinkColumn &drinkColumn(DrinkCategory category) const
     {
-        QLabel *Sobrimetre::*heading;
-        Picture *Sobrimetre::*button;
-        QLineEdit *Sobrimetre::*count;
-        QLineEdit *Sobrimetre::*volume;
-        QLineEdit *Sobrimetre::*degree;
-    };
-    static const DrinkColumnMembers &membersOf(DrinkCategory category);
-    DrinkColumn drinkColumn(DrinkCategory category) const;
+        return drinkColumns[indexOf(category)];
+    }
     QList<QLineEdit *> textBoxes() const;
 
     // The routines that the handlers share. Recompute reads every input, runs the estimate and
@@ -130,17 +128,14 @@ private:
     QRadioButton *CorpuN{}, *CorpuF{}, *OptionH{}, *OptionF{};
     Picture *Homme{}, *Femme{};
 
-    // The drinks: the meal, the row captions, then the columns K, B, A, V, D, C.
+    // The drinks: the meal, the row captions, then a column per category, in the order of the
+    // category table: K, B, A, V, D, C. Their widgets bear the design's names (Etiquette27,
+    // Cocktail, NB_K, VOL_K, DEG_K...).
     Frame *Cadre2{};
     Picture *Repas{};
     QCheckBox *CocheR{};
     QLabel *Etiquette4{}, *Etiquette8{}, *Etiquette9{};
-    QLabel *Etiquette27{}, *Etiquette3{}, *Etiquette5{}, *Etiquette2{}, *Etiquette6{},
-            *Etiquette7{};
-    Picture *Cocktail{}, *Bière{}, *Apéritif{}, *Vin{}, *Digestif{}, *Champagne{};
-    QLineEdit *NB_K{}, *NB_B{}, *NB_A{}, *NB_V{}, *NB_D{}, *NB_C{};
-    QLineEdit *VOL_K{}, *VOL_B{}, *VOL_A{}, *VOL_V{}, *VOL_D{}, *VOL_C{};
-    QLineEdit *DEG_K{}, *DEG_B{}, *DEG_A{}, *DEG_V{}, *DEG_D{}, *DEG_C{};
+    std::array<DrinkColumn, drinkCategoryCount> drinkColumns{};
 
     // The result line, the message and the buttons.
     QLabel *Etiquette11{}, *Etiquette12{}, *Etiquette14{};

@@ -60,7 +60,7 @@ DefaultsRecord Sobrimetre::usualValues() const
     values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
     values.probationary = SeuilProbatoire->isChecked();
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
                                   fitToTextField(column.degree->text().toStdString())};
     }
@@ -79,7 +79,7 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     CocheR->setChecked(values.mealCode == mealTaken);
     SeuilProbatoire->setChecked(values.probationary);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         column.volume->setText(QString::fromStdString(values[drink.category].volume));
         setTextColor(column.volume, Colour::black);
         column.degree->setText(QString::fromStdString(values[drink.category].degree));
@@ -89,8 +89,8 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
 
 void Sobrimetre::startAfresh(const ResultDisplay &blank)
 {
-    for (const DrinkCategoryInfo &drink : drinkCategories)
-        drinkColumn(drink.category).count->setText(QString());
+    for (const DrinkColumn &column : drinkColumns)
+        column.count->setText(QString());
     Délai->setText(u"1"_s);
     setTextColor(Délai, Colour::black);
     showDisplay(blank);
