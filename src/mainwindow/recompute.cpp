@@ -5,14 +5,13 @@
 #include "engine/arithmetic_overflow.h"
 #include "engine/read_number.h"
 #include "engine/result_display.h"
+#include "scale.h"
 #include "texts.h"
 #include "tips.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
-#include "toolkit/picture.h"
 #include "toolkit/result_label.h"
-#include "toolkit/shape.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,6 +25,7 @@ double numberIn(const QLineEdit *box)
     return readNumber(box->text().toStdString());
 }
 
+// The colours of the level's box and of the message, for what they tell.
 struct LevelLook
 {
     QColor text;
@@ -111,15 +111,7 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
     Alcoolémie->showResult(withDecimalPoint(display.level), tips.level);
     Attente->showResult(QString::fromStdString(display.wait), tips.wait);
     Etiquette15->setText(QString::fromUtf8(display.waitUnit));
-    Colonne->setTwipsGeometry(
-            {Colonne->left(), display.barTop, Colonne->twipsWidth(), display.barHeight});
-    Alerte1->setVisible(display.alerts[0]);
-    Alerte2->setVisible(display.alerts[1]);
-    Alerte3->setVisible(display.alerts[2]);
-    // No light at all while there is no estimate.
-    FeuVert->setVisible(display.light == Light::Green);
-    FeuJaune->setVisible(display.light == Light::Yellow);
-    FeuRouge->setVisible(display.light == Light::Red);
+    scale->showResult(display);
     const LevelLook level = lookOf(display.levelColours);
     setColors(Alcoolémie, level.text, level.background);
     setTextColor(Note, colourOf(display.noteColour));

@@ -3,8 +3,8 @@
 // lights and message, waiting time, level bar on its scale). Every edit and click recomputes at
 // once. The window owns its widgets: each bears its design name as its object name, by which a
 // screen reader or a test finds it; other windows receive values from it, never its widgets.
-// Its code lies in this folder, a file per concern: the layout, the field editing, the drink
-// buttons, the commands, the recompute and the usual values kept in Defaut.dat.
+// Its code lies in this folder, a file per concern: the layout, the scale, the field editing,
+// the drink buttons, the commands, the recompute and the usual values kept in Defaut.dat.
 #pragma once
 
 #include "defaults/defaults_record.h"
@@ -18,7 +18,6 @@
 #include <functional>
 
 class Frame;
-class Line;
 class Picture;
 class QAction;
 class QCheckBox;
@@ -28,6 +27,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class ResultLabel;
+class Scale;
 class Shape;
 struct ResultDisplay;
 
@@ -53,7 +53,6 @@ private:
     void createDrinksFrame(QWidget *client);
     void createResultLine(QWidget *client);
     void createWaitFrame(QWidget *client);
-    void createScale(QWidget *client);
     void createMenus();
     void stackInDrawingOrder();
     void setTabOrderOfFields();
@@ -151,16 +150,8 @@ private:
     ResultLabel *Attente{};
     QLabel *Etiquette15{};
 
-    // The scale: its outline and panel, the lights, the ticks from 0,10 to 1,30 g/l with their
-    // values, the alert signs and the level bar.
-    Shape *Shape1{}, *Forme2{}, *Colonne{};
-    Picture *FeuRouge{}, *FeuJaune{}, *FeuVert{};
-    Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *Ligne6{}, *Ligne7{}, *Ligne8{},
-            *Ligne9{}, *Ligne10{}, *Ligne11{}, *Ligne12{}, *Ligne13{};
-    QLabel *Etiquette10{}, *Etiquette13{}, *Etiquette16{}, *Etiquette17{}, *Etiquette18{},
-            *Etiquette19{}, *Etiquette20{}, *Etiquette21{}, *Etiquette22{}, *Etiquette23{},
-            *Etiquette24{}, *Etiquette25{}, *Etiquette26{};
-    Picture *Alerte1{}, *Alerte2{}, *Alerte3{};
+    // The scale beside the results, with its own widgets: lights, ticks, alert signs, level bar.
+    Scale *scale{};
 
     // The menus.
     QMenu *Options{}, *Aide{};
