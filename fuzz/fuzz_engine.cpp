@@ -1,6 +1,6 @@
 // Any text in any field gives a finite number or the overflow error, the same to the last bit as
-// the plain reference reading gives wherever it knows the characters, and any such numbers give a finite, non-negative level or
-// the overflow error: never a crash, never a NaN.
+// the plain reference reading gives wherever it knows the characters, and any such numbers give
+// a finite, non-negative level or the overflow error: never a crash, never a NaN.
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
