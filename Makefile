@@ -8,10 +8,11 @@ BUILD_LINT := build-lint
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-# Debian packages needed to build, test, benchmark and fuzz: Qt's French texts, and the virtual
-# display, D-Bus session and accessibility bus that the screen-reader test runs with.
-PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev \
-            qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev \
+# Debian packages needed to build, test, benchmark and fuzz: ICU for the text questions, Qt's
+# French texts, the virtual display, D-Bus session and accessibility bus that the screen-reader
+# test runs with, and the poppler tools that read a printed page.
+PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev libicu-dev qt6-base-dev \
+            qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev \
             libbenchmark-dev clang-format clang-tidy xvfb xauth dbus at-spi2-core poppler-utils
 # Xvfb, xdotool and xprop to drive the program, a CUPS scheduler with the cups-pdf printer (and
 # the poppler tools that read what it printed), /usr/bin/time and pkg-config for the start

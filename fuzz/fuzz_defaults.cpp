@@ -3,9 +3,9 @@
 // the boxes, the same bytes are always saved as exactly 16 records, and every text the code page
 // can hold and that holds no zero character comes back as typed, padded or cut to six.
 #include "defaults/defaults_format.h"
+#include "defaults/utf8.h"
 #include "defaults/weight_field.h"
 #include "defaults/windows_1252.h"
-#include "engine/utf8.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,8 @@
 // Any text in any field gives a finite number or the overflow error, the same to the last bit as
-// the plain reference reading gives, and any such numbers give a finite, non-negative level or
-// the overflow error: never a crash, never a NaN. The spread between people is ordered: the low
-// estimate is never above the middle one, nor the middle above the high one.
+// the plain reference reading gives wherever it knows the characters, and any such numbers give
+// a finite, non-negative level or the overflow error: never a crash, never a NaN. The spread
+// between people is ordered: the low estimate is never above the middle one, nor the middle
+// above the high one.
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
@@ -48,7 +49,8 @@ void printReading(const char *reader, std::optional<double> value)
 }
 
 // The field as readNumber reads it, nothing when out of range; aborts unless the reference
-// reading gives the same bits, and the same sign for a number out of range.
+// reading, where it knows the field's characters, gives the same bits, and the same sign for a
+// number out of range.
 std::optional<double> checkedReading(std::string_view field)
 {
     std::optional<double> value;
@@ -56,13 +58,16 @@ std::optional<double> checkedReading(std::string_view field)
         value = readNumber(field);
         mustBeFinite(*value);
     } catch (const ArithmeticOverflow &) { }
-    const std::optional<double> expected = referenceReading(field);
-    const bool sameReading = value && expected ? std::bit_cast<std::uint64_t>(*value)
-                                                         == std::bit_cast<std::uint64_t>(*expected)
-                                               : value.has_value() == expected.has_value();
-    if (!sameReading || hasMinusSign(field) != referenceMinusSign(field)) {
+    const std::optional<ReferenceReading> expected = referenceReading(field);
+    if (!expected)
+        return value;
+    const bool sameReading = value && expected->value
+                                     ? std::bit_cast<std::uint64_t>(*value)
+                                               == std::bit_cast<std::uint64_t>(*expected->value)
+                                     : value.has_value() == expected->value.has_value();
+    if (!sameReading || hasMinusSign(field) != expected->minusSign) {
         printReading("readNumber", value);
-        printReading("reference", expected);
+        printReading("reference", expected->value);
         std::abort();
     }
     return value;

@@ -1,7 +1,5 @@
 #include "reference_reading.h"
 
-#include "engine/unicode_characters.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -59,20 +57,69 @@ std::u32string wellFormedPrefix(std::string_view text)
     return characters;
 }
 
+// What the reference knows of a character beyond ASCII, from its own short lists written from
+// the Unicode standard: a space or an invisible format character, a decimal digit, a character
+// that stops the reading, or nothing it can tell.
+struct CharacterKind
+{
+    enum { Ignored, Digit, Stop, Unknown } kind;
+    int digit = 0;
+};
+
+struct CodePoints
+{
+    char32_t first;
+    char32_t last;
+};
+
+CharacterKind kindOf(char32_t character)
+{
+    // White_Space beyond ASCII, and the format characters (Cf) among their neighbours.
+    constexpr CodePoints ignored[] = {{0x85, 0x85},       {0xA0, 0xA0},      {0xAD, 0xAD},
+                                      {0x1680, 0x1680},   {0x2000, 0x200F},  {0x2028, 0x202F},
+                                      {0x205F, 0x2064},   {0x3000, 0x3000},  {0xFEFF, 0xFEFF},
+                                      {0xE0001, 0xE0001}, {0xE0020, 0xE007F}};
+    // The zeros of a few scripts' digits, each followed by the nine others: Arabic-Indic,
+    // extended Arabic-Indic, Devanagari, full-width, mathematical bold.
+    constexpr char32_t zeros[] = {0x660, 0x6F0, 0x966, 0xFF10, 0x1D7CE};
+    // The rest of Latin-1 and the full-width capitals: neither spaces nor digits.
+    constexpr CodePoints stops[] = {{0xA1, 0xAC}, {0xAE, 0xFF}, {0xFF21, 0xFF3A}};
+
+    const auto within = [character](CodePoints range) {
+        return character >= range.first && character <= range.last;
+    };
+    if (std::ranges::any_of(ignored, within))
+        return {CharacterKind::Ignored};
+    for (const char32_t zero : zeros) {
+        if (character >= zero && character <= zero + 9)
+            return {CharacterKind::Digit, static_cast<int>(character - zero)};
+    }
+    if (std::ranges::any_of(stops, within))
+        return {CharacterKind::Stop};
+    return {CharacterKind::Unknown};
+}
+
 // What the rule reads of the text: its characters without the ignored ones, every decimal
-// digit as its ASCII digit, up to the first other character beyond ASCII.
-std::string visibleAscii(std::string_view utf8Text)
+// digit as its ASCII digit, up to the first other character beyond ASCII; nothing when a
+// character it reaches is not in the reference's lists.
+std::optional<std::string> visibleAscii(std::string_view utf8Text)
 {
     std::string visible;
     for (const char32_t character : wellFormedPrefix(utf8Text)) {
-        if (isWhiteSpaceOrFormat(character))
+        const bool asciiBlank = character == U' ' || (character >= U'\t' && character <= U'\r');
+        if (asciiBlank)
             continue;
-        if (decimalDigitValue(character) >= 0)
-            visible.push_back(static_cast<char>('0' + decimalDigitValue(character)));
-        else if (character < 0x80)
+        if (character < 0x80) {
             visible.push_back(static_cast<char>(character));
-        else
+            continue;
+        }
+        const CharacterKind kind = kindOf(character);
+        if (kind.kind == CharacterKind::Unknown)
+            return std::nullopt;
+        if (kind.kind == CharacterKind::Stop)
             break;
+        if (kind.kind == CharacterKind::Digit)
+            visible.push_back(static_cast<char>('0' + kind.digit));
     }
     return visible;
 }
@@ -167,17 +214,19 @@ std::optional<double> readDecimal(std::string_view text)
 
 } // namespace
 
-std::optional<double> referenceReading(std::string_view utf8Text)
+std::optional<ReferenceReading> referenceReading(std::string_view utf8Text)
 {
-    const std::string text = visibleAscii(utf8Text);
+    const std::optional<std::string> visible = visibleAscii(utf8Text);
+    if (!visible)
+        return std::nullopt;
+    const std::string &text = *visible;
+    ReferenceReading reading;
+    reading.minusSign = text.starts_with('-');
     if (text.starts_with("&H") || text.starts_with("&h"))
-        return readInteger(std::string_view(text).substr(2), 4);
-    if (text.starts_with("&O") || text.starts_with("&o"))
-        return readInteger(std::string_view(text).substr(2), 3);
-    return readDecimal(text);
-}
-
-bool referenceMinusSign(std::string_view utf8Text)
-{
-    return visibleAscii(utf8Text).starts_with('-');
+        reading.value = readInteger(std::string_view(text).substr(2), 4);
+    else if (text.starts_with("&O") || text.starts_with("&o"))
+        reading.value = readInteger(std::string_view(text).substr(2), 3);
+    else
+        reading.value = readDecimal(text);
+    return reading;
 }

@@ -200,6 +200,8 @@ void TestDefaultsFormat::storesUnmappableAsQuestionMark_data()
     QTest::newRow("ĉ") << QByteArray("ĉ") << QByteArray("?");
     QTest::newRow("C1 control whose byte holds €") << QByteArray("\xC2\x80") << QByteArray("?");
     QTest::newRow("character beyond 16 bits is one ?") << QByteArray("1😀2") << QByteArray("1?2");
+    QTest::newRow("invisible zero-width space is one ?")
+            << QByteArray("1\u200B2") << QByteArray("1?2");
     QTest::newRow("overlong slash, byte by byte") << QByteArray("\xC0\xAF") << QByteArray("??");
     QTest::newRow("sequence cut by the end") << QByteArray("7\xE2\x82") << QByteArray("7??");
     QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << QByteArray("???");

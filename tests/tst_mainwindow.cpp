@@ -119,6 +119,37 @@ bool nearlyEqual(const QRectF &actual, const QRectF &expected)
            && qAbs(difference.width()) <= 7.5 && qAbs(difference.height()) <= 7.5;
 }
 
+// The widget in whose twips a widget stands: its parent, or the client area for the items of a
+// layer that lies exactly over it, as the scale does.
+const QWidget *groundOf(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    const QWidget *below = parent->parentWidget();
+    return below != nullptr && parent->geometry() == below->rect() ? below : parent;
+}
+
+// Whether lower is painted before upper: siblings in the order of their parent's children, the
+// items of a layer all where the layer stands among its siblings.
+bool paintedBefore(const QWidget *lower, const QWidget *upper)
+{
+    const auto chainOf = [](const QWidget *widget) {
+        QList<const QWidget *> chain;
+        for (; widget != nullptr; widget = widget->parentWidget())
+            chain.prepend(widget);
+        return chain;
+    };
+    const QList<const QWidget *> lowerChain = chainOf(lower);
+    const QList<const QWidget *> upperChain = chainOf(upper);
+    qsizetype split = 0;
+    while (split < lowerChain.size() && split < upperChain.size()
+           && lowerChain[split] == upperChain[split])
+        ++split;
+    if (split == 0 || split == lowerChain.size() || split == upperChain.size())
+        return false;
+    const QObjectList &siblings = lowerChain[split - 1]->children();
+    return siblings.indexOf(lowerChain[split]) < siblings.indexOf(upperChain[split]);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Expected)
@@ -140,6 +171,7 @@ private Q_SLOTS:
     void ticks();
     void drawingOrder_data();
     void drawingOrder();
+    void overlappingItemsInDrawingOrder();
     void levelBarPassesBetweenLightsAndTicks();
     void tabOrder_data();
     void tabOrder();
@@ -331,7 +363,7 @@ void TestMainWindow::widgets()
 
     const QWidget *parent = expected.frame.isEmpty() ? m_window->centralWidget()
                                                      : widget(expected.frame);
-    QCOMPARE(w->parentWidget(), parent);
+    QCOMPARE(groundOf(w), parent);
     const QRectF twips = twipsOf(w->geometry());
     QVERIFY2(nearlyEqual(twips, expected.twips), qPrintable(u"%1,%2 %3x%4"_s.arg(twips.x())
                                                                     .arg(twips.y())
@@ -384,7 +416,7 @@ void TestMainWindow::shapes()
     QFETCH(int, borderWidth);
 
     const auto *shape = widget<Shape>(name);
-    QCOMPARE(shape->parentWidget(), m_window->centralWidget());
+    QCOMPARE(groundOf(shape), m_window->centralWidget());
     // Read back exactly as set, with no pixel rounding.
     QCOMPARE(shape->left(), float(twips.left()));
     QCOMPARE(shape->top(), float(twips.top()));
@@ -429,7 +461,7 @@ void TestMainWindow::ticks()
     QFETCH(int, width);
 
     const auto *tick = widget<Line>(u"Ligne"_s + QString::number(number));
-    QCOMPARE(tick->parentWidget(), m_window->centralWidget());
+    QCOMPARE(groundOf(tick), m_window->centralWidget());
     const float y = float(4560 - 240 * number);
     QCOMPARE(tick->x1(), 7620.0f);
     QCOMPARE(tick->x2(), 8000.0f);
@@ -444,6 +476,25 @@ void TestMainWindow::drawingOrder_data()
     QTest::addColumn<QString>("lower");
     QTest::addColumn<QString>("upper");
 
+    // The controls lie above every windowless item they overlap.
+    QTest::newRow("Délai over the caption before it") << u"Etiquette12"_s << u"Délai"_s;
+    QTest::newRow("Poids over its caption") << u"Etiquette1"_s << u"Poids"_s;
+    QTest::newRow("OptionH over the woman") << u"Femme"_s << u"OptionH"_s;
+    QTest::newRow("VOL_K over its row caption") << u"Etiquette8"_s << u"VOL_K"_s;
+    QTest::newRow("frame Cadre3 over the panel") << u"Shape1"_s << u"Cadre3"_s;
+    QTest::newRow("buttons over the scale") << u"Shape1"_s << u"BtnIni"_s;
+}
+
+void TestMainWindow::drawingOrder()
+{
+    QFETCH(QString, lower);
+    QFETCH(QString, upper);
+    QVERIFY(paintedBefore(widget(lower), widget(upper)));
+}
+
+// Where two windowless items overlap, they are drawn in the design's order, bottom to top.
+void TestMainWindow::overlappingItemsInDrawingOrder()
+{
     const QStringList windowless{u"Forme1"_s,      u"Forme2"_s,      u"FeuVert"_s,
                                  u"Etiquette14"_s, u"Alcoolémie"_s,  u"Etiquette12"_s,
                                  u"Etiquette11"_s, u"Note"_s,        u"FeuJaune"_s,
@@ -458,30 +509,26 @@ void TestMainWindow::drawingOrder_data()
                                  u"Etiquette21"_s, u"Etiquette22"_s, u"Etiquette23"_s,
                                  u"Etiquette24"_s, u"Etiquette25"_s, u"Etiquette26"_s,
                                  u"Alerte3"_s,     u"Shape1"_s};
-    for (qsizetype i = 1; i < windowless.size(); ++i)
-        QTest::addRow("%s under %s", qPrintable(windowless[i - 1]), qPrintable(windowless[i]))
-                << windowless[i - 1] << windowless[i];
-
-    // The controls lie above every windowless item they overlap.
-    QTest::newRow("Délai over the caption before it") << u"Etiquette12"_s << u"Délai"_s;
-    QTest::newRow("Poids over its caption") << u"Etiquette1"_s << u"Poids"_s;
-    QTest::newRow("OptionH over the woman") << u"Femme"_s << u"OptionH"_s;
-    QTest::newRow("VOL_K over its row caption") << u"Etiquette8"_s << u"VOL_K"_s;
-    QTest::newRow("frame Cadre3 over the panel") << u"Shape1"_s << u"Cadre3"_s;
-    QTest::newRow("buttons over the scale") << u"Shape1"_s << u"BtnIni"_s;
-}
-
-void TestMainWindow::drawingOrder()
-{
-    QFETCH(QString, lower);
-    QFETCH(QString, upper);
-
-    const QWidget *below = widget(lower);
-    const QWidget *above = widget(upper);
-    QCOMPARE(below->parentWidget(), above->parentWidget());
-    // Siblings are painted in the order of their parent's list of children.
-    const QObjectList &siblings = below->parentWidget()->children();
-    QVERIFY(siblings.indexOf(below) < siblings.indexOf(above));
+    // The bar grown to the top of the scale, as a high level leaves it, overlaps all it can.
+    widget<Shape>(u"Colonne"_s)->setTwipsGeometry({7650, 270, 1280, 4230});
+    const QWidget *client = m_window->centralWidget();
+    const auto area = [client](const QWidget *item) {
+        return QRect(item->mapTo(client, QPoint()), item->size());
+    };
+    int overlaps = 0;
+    for (qsizetype i = 0; i < windowless.size(); ++i) {
+        for (qsizetype j = i + 1; j < windowless.size(); ++j) {
+            const QWidget *lower = widget(windowless[i]);
+            const QWidget *upper = widget(windowless[j]);
+            if (!area(lower).intersects(area(upper)))
+                continue;
+            ++overlaps;
+            QVERIFY2(paintedBefore(lower, upper),
+                     qPrintable(windowless[i] + u" under "_s + windowless[j]));
+        }
+    }
+    // The grown bar alone overlaps the panel, the outline, the lights, the ticks and their values.
+    QVERIFY(overlaps > 20);
 }
 
 void TestMainWindow::levelBarPassesBetweenLightsAndTicks()

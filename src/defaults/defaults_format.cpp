@@ -1,6 +1,6 @@
 #include "defaults_format.h"
 
-#include "engine/utf8.h"
+#include "utf8.h"
 #include "windows_1252.h"
 
 #include <cstdint>

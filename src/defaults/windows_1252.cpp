@@ -1,60 +1,97 @@
 #include "windows_1252.h"
 
-#include "engine/utf8.h"
+#include "utf8.h"
 
-#include <array>
+#include <unicode/ucnv.h>
+#include <unicode/ucnv_cb.h>
+#include <unicode/ustring.h>
+
+#include <memory>
+#include <stdexcept>
 
 namespace {
 
-// Characters of the bytes 0x80 to 0x9F. The five bytes the code page leaves undefined stand for
-// the C1 control characters of the same number, as Windows itself decodes them.
-constexpr std::array<char32_t, 32> upperControlBlock{U'\u20AC', U'\u0081', U'\u201A', U'\u0192',
-                                                     U'\u201E', U'\u2026', U'\u2020', U'\u2021',
-                                                     U'\u02C6', U'\u2030', U'\u0160', U'\u2039',
-                                                     U'\u0152', U'\u008D', U'\u017D', U'\u008F',
-                                                     U'\u0090', U'\u2018', U'\u2019', U'\u201C',
-                                                     U'\u201D', U'\u2022', U'\u2013', U'\u2014',
-                                                     U'\u02DC', U'\u2122', U'\u0161', U'\u203A',
-                                                     U'\u0153', U'\u009D', U'\u017E', U'\u0178'};
-
-constexpr char32_t blockStart = 0x80;
-constexpr char32_t blockEnd = 0xA0;
-
-char32_t characterOf(unsigned char byte)
+struct ConverterClose
 {
-    if (byte >= blockStart && byte < blockEnd)
-        return upperControlBlock[byte - blockStart];
-    return byte;
+    void operator()(UConverter *converter) const { ucnv_close(converter); }
+};
+using Converter = std::unique_ptr<UConverter, ConverterClose>;
+
+void checkIcu(UErrorCode status)
+{
+    if (U_FAILURE(status))
+        throw std::runtime_error(std::string("Windows-1252 : ") + u_errorName(status));
 }
 
-char byteOf(char32_t character)
+// Writes unmappableByte for a character the code page has no byte for, invisible ones included,
+// which ICU's own substitution would leave out.
+void substituteEveryCharacter(const void * /*context*/, UConverterFromUnicodeArgs *arguments,
+                              const UChar * /*units*/, std::int32_t /*length*/,
+                              UChar32 /*character*/, UConverterCallbackReason reason,
+                              UErrorCode *status)
 {
-    const bool latin1OutsideBlock = character < blockStart
-                                    || (character >= blockEnd && character <= 0xFF);
-    if (latin1OutsideBlock)
-        return static_cast<char>(character);
-    for (std::size_t i = 0; i < upperControlBlock.size(); ++i) {
-        if (upperControlBlock[i] == character)
-            return static_cast<char>(blockStart + i);
+    if (reason == UCNV_UNASSIGNED || reason == UCNV_ILLEGAL || reason == UCNV_IRREGULAR) {
+        *status = U_ZERO_ERROR;
+        ucnv_cbFromUWriteBytes(arguments, &unmappableByte, 1, 0, status);
     }
-    return unmappableByte;
+}
+
+// ICU's table of the code page. It reads the five bytes the code page leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D) as the C1 control characters of the same number, as Windows itself
+// does, and writes them back.
+Converter windows1252()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    Converter converter(ucnv_open("windows-1252", &status));
+    checkIcu(status);
+    ucnv_setFromUCallBack(converter.get(), substituteEveryCharacter, nullptr, nullptr, nullptr,
+                          &status);
+    checkIcu(status);
+    return converter;
 }
 
 } // namespace
 
 std::string toWindows1252(std::string_view utf8Text)
 {
-    std::string bytes;
-    for (const char32_t character : decodeUtf8(utf8Text))
-        bytes.push_back(byteOf(character));
+    const std::u32string characters = decodeUtf8(utf8Text);
+    if (characters.empty())
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    // Two UTF-16 units at most per character, and one byte per character.
+    std::u16string utf16(characters.size() * 2, u'\0');
+    std::int32_t utf16Length = 0;
+    u_strFromUTF32(utf16.data(), static_cast<std::int32_t>(utf16.size()), &utf16Length,
+                   reinterpret_cast<const UChar32 *>(characters.data()),
+                   static_cast<std::int32_t>(characters.size()), &status);
+    checkIcu(status);
+    std::string bytes(characters.size(), '\0');
+    const std::int32_t length = ucnv_fromUChars(windows1252().get(), bytes.data(),
+                                                static_cast<std::int32_t>(bytes.size()),
+                                                utf16.data(), utf16Length, &status);
+    checkIcu(status);
+    bytes.resize(static_cast<std::size_t>(length));
     return bytes;
 }
 
 std::string fromWindows1252(std::string_view bytes)
 {
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (const char byte : bytes)
-        appendUtf8(text, characterOf(static_cast<unsigned char>(byte)));
+    if (bytes.empty())
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    // One UTF-16 unit per byte, and at most three UTF-8 bytes for each.
+    std::u16string utf16(bytes.size(), u'\0');
+    const std::int32_t utf16Length = ucnv_toUChars(windows1252().get(), utf16.data(),
+                                                   static_cast<std::int32_t>(utf16.size()),
+                                                   bytes.data(),
+                                                   static_cast<std::int32_t>(bytes.size()),
+                                                   &status);
+    checkIcu(status);
+    std::string text(bytes.size() * 3, '\0');
+    std::int32_t length = 0;
+    u_strToUTF8(text.data(), static_cast<std::int32_t>(text.size()), &length, utf16.data(),
+                utf16Length, &status);
+    checkIcu(status);
+    text.resize(static_cast<std::size_t>(length));
     return text;
 }

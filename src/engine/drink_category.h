@@ -48,11 +48,6 @@ inline constexpr std::array<DrinkCategoryInfo, drinkCategoryCount> drinkCategori
          "Ajouter une coupe de champagne", "champagne"},
 }};
 
-constexpr const DrinkCategoryInfo &infoOf(DrinkCategory category)
-{
-    return drinkCategories[indexOf(category)];
-}
-
 static_assert([] {
     for (std::size_t i = 0; i < drinkCategoryCount; ++i) {
         if (indexOf(drinkCategories[i].category) != i)

@@ -1,8 +1,9 @@
 #include "read_number.h"
 
 #include "arithmetic_overflow.h"
-#include "unicode_characters.h"
-#include "utf8.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <charconv>
@@ -21,28 +22,34 @@ char upper(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Spaces and invisible format characters, which the eye does not see between digits.
+bool isIgnored(UChar32 character)
+{
+    return u_isUWhiteSpace(character) || u_charType(character) == U_FORMAT_CHAR;
+}
+
 // The text as the reading below sees it, in ASCII: without the spaces and invisible characters,
-// which the eye does not see between digits, with the digits of every script as ASCII digits,
-// and cut at the first other character beyond ASCII (a letter of another script, malformed
-// UTF-8), since none can continue a number.
+// with the decimal digits of every script as ASCII digits, and cut at the first other character
+// beyond ASCII (a letter of another script, malformed UTF-8), since none can continue a number.
 std::string significantCharacters(std::string_view utf8Text)
 {
     std::string kept;
     kept.reserve(utf8Text.size());
+    const auto *const bytes = reinterpret_cast<const std::uint8_t *>(utf8Text.data());
+    const std::size_t length = utf8Text.size();
     std::size_t i = 0;
-    while (i < utf8Text.size()) {
-        const auto byte = static_cast<unsigned char>(utf8Text[i]);
-        if (byte < 0x80) {
-            if (!isWhiteSpaceOrFormat(byte))
-                kept.push_back(static_cast<char>(byte));
-            ++i;
+    while (i < length) {
+        UChar32 character = 0;
+        U8_NEXT(bytes, i, length, character);
+        if (character < 0)
+            break;
+        if (isIgnored(character))
+            continue;
+        if (character < 0x80) {
+            kept.push_back(static_cast<char>(character));
             continue;
         }
-        const Utf8Character next = decodeUtf8At(utf8Text, i);
-        i += next.length;
-        if (isWhiteSpaceOrFormat(next.character))
-            continue;
-        const int digit = decimalDigitValue(next.character);
+        const std::int8_t digit = u_charDigitValue(character);
         if (digit < 0)
             break;
         kept.push_back(static_cast<char>('0' + digit));

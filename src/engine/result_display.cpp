@@ -5,9 +5,7 @@
 
 namespace {
 
-// The bar grows upwards from its foot at y 4500, 2295 twips per g/l, up to its cap.
-constexpr float barBottom = 4500;
-constexpr float restingBarHeight = 15;
+// The bar grows 2295 twips per g/l, up to its cap.
 constexpr double barCapLevel = 1.83;
 constexpr float barCapHeight = 4230;
 constexpr double barTwipsPerLevel = 2295;
@@ -26,9 +24,8 @@ std::string fixed(double value, int decimals)
 struct VerdictLook
 {
     Light light;
-    std::uint32_t levelBackground;
-    std::uint32_t levelText;
-    std::uint32_t noteText;
+    LevelColours levelColours;
+    NoteColour noteColour;
     bool noteBold;
     std::optional<double> notePoints;
     NoteMessage message;
@@ -40,11 +37,12 @@ constexpr double bloodPerBreath = 2;
 constexpr double instructionPoints = 8.25;
 
 constexpr VerdictLook verdictLooks[] = {
-        {Light::Green, 0x80FF80, 0x000000, 0x008000, false, instructionPoints,
+        {Light::Green, LevelColours::Safe, NoteColour::Instruction, false, instructionPoints,
          NoteMessage::Instruction},
-        {Light::Yellow, 0x00FFFF, 0x000000, 0x0000FF, true, 9, NoteMessage::Caution},
-        {Light::Red, 0x0000FF, 0xFFFFFF, 0x0000FF, true, 10, NoteMessage::Stop},
-        {Light::Red, 0x000000, 0xFFFFFF, 0x0000FF, true, std::nullopt, NoteMessage::Stop},
+        {Light::Yellow, LevelColours::Caution, NoteColour::Alarm, true, 9, NoteMessage::Caution},
+        {Light::Red, LevelColours::OverLimit, NoteColour::Alarm, true, 10, NoteMessage::Stop},
+        {Light::Red, LevelColours::Severe, NoteColour::Alarm, true, std::nullopt,
+         NoteMessage::Stop},
 };
 
 // Nothing computed: "0,00" on light green, no wait, the bar at rest, the green light alone and
@@ -55,10 +53,8 @@ ResultDisplay blankDisplay()
     display.level = formatLevel(0);
     display.wait = "0";
     display.waitUnit = hourUnit(0);
-    display.barTop = barBottom;
-    display.barHeight = restingBarHeight;
-    display.levelBackground = 0x80FF80;
-    display.levelText = 0x000000;
+    display.barTop = LevelBar::bottom;
+    display.barHeight = LevelBar::restingHeight;
     return display;
 }
 
@@ -73,14 +69,13 @@ ResultDisplay presentResult(const EstimateResult &result)
     display.barHeight = result.level > barCapLevel
                                 ? barCapHeight
                                 : static_cast<float>(result.level * barTwipsPerLevel);
-    display.barTop = barBottom - display.barHeight;
+    display.barTop = LevelBar::bottom - display.barHeight;
     display.alerts = {result.level >= cautionLevel, result.level >= legalLimitOf(result.limit),
                       result.level >= severeLevel};
     const VerdictLook &look = verdictLooks[static_cast<std::size_t>(result.verdict)];
     display.light = look.light;
-    display.levelBackground = look.levelBackground;
-    display.levelText = look.levelText;
-    display.noteText = look.noteText;
+    display.levelColours = look.levelColours;
+    display.noteColour = look.noteColour;
     display.noteBold = look.noteBold;
     display.notePoints = look.notePoints;
     display.message = look.message;
@@ -98,8 +93,8 @@ ResultDisplay failedDisplay()
     display.level = "-.--";
     display.wait = "-";
     display.light = Light::None;
-    display.levelBackground = 0xFFFFFF;
-    display.noteText = 0x0000FF;
+    display.levelColours = LevelColours::Unknown;
+    display.noteColour = NoteColour::Alarm;
     display.noteBold = true;
     display.message = NoteMessage::Failed;
     return display;
@@ -110,7 +105,6 @@ ResultDisplay failedDisplay()
 ResultDisplay startupDisplay()
 {
     ResultDisplay display = blankDisplay();
-    display.noteText = 0x008000;
     display.noteBold = false;
     display.notePoints = instructionPoints;
     return display;
@@ -119,7 +113,7 @@ ResultDisplay startupDisplay()
 ResultDisplay restoredDisplay()
 {
     ResultDisplay display = blankDisplay();
-    display.noteText = 0xC00000;
+    display.noteColour = NoteColour::Restored;
     display.notePoints = instructionPoints;
     return display;
 }

@@ -7,13 +7,37 @@
 #include "estimate.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 // No light is lit while there is no estimate.
 enum class Light { None, Green, Yellow, Red };
+
+// The colours of the level's box, by what they tell; the window gives each its colours.
+enum class LevelColours {
+    Safe, // black on light green: below the caution, and the blank result
+    Caution, // black on yellow
+    OverLimit, // white on red
+    Severe, // white on black
+    Unknown, // black on white: no estimate could be made
+};
+
+// The colour of the message's text, by what it tells.
+enum class NoteColour {
+    Instruction, // dark green
+    Alarm, // red: the caution, the stop, the estimate that could not be made
+    Restored, // dark blue: the instructions after the factory values come back
+};
+
+// The level bar on the main window's scale, in twips of the window: it stands on its foot and
+// grows upwards; at rest it is a thin line.
+namespace LevelBar {
+inline constexpr float left = 7650;
+inline constexpr float width = 1280;
+inline constexpr float bottom = 4500;
+inline constexpr float restingHeight = 15;
+} // namespace LevelBar
 
 // The messages of the Note panel: the instructions, the caution below the legal limit, the stop
 // from the limit on, and the estimate that could not be made.
@@ -28,9 +52,8 @@ struct ResultDisplay
     float barHeight = 0;
     std::array<bool, 3> alerts{}; // from 0.3, from 0.5 and from 0.8 g/l
     Light light = Light::Green;
-    std::uint32_t levelBackground = 0; // colours as 0xBBGGRR
-    std::uint32_t levelText = 0;
-    std::uint32_t noteText = 0;
+    LevelColours levelColours = LevelColours::Safe;
+    NoteColour noteColour = NoteColour::Instruction;
     std::optional<bool> noteBold; // unset: the message keeps its boldness
     std::optional<double> notePoints; // unset: the message keeps its size
     NoteMessage message = NoteMessage::Instruction;

@@ -5,9 +5,7 @@
 
 #include "curve/graph.h"
 #include "engine/curve_peak.h"
-#include "toolkit/appearance.h"
-#include "toolkit/colors.h"
-#include "toolkit/line.h"
+#include "scale.h"
 #include "toolkit/result_label.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
@@ -64,9 +62,7 @@ void Sobrimetre::GraphMenu_Click()
 void Sobrimetre::SeuilProbatoire_Click(bool on)
 {
     setWindowTitle(on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
-    const QColor limitColour = on ? Colour::red : Colour::black;
-    setTextColor(Etiquette13, limitColour);
-    Ligne2->setStroke(limitColour, on ? 2 : 1);
+    scale->markLimit(on ? DrivingLimit::Probationary : DrivingLimit::Standard);
     Recompute();
 }
 

@@ -2,11 +2,11 @@
 // initial state, the drawing order of the items that overlap, the tab order and the menus.
 #include "sobrimetre.h"
 
+#include "scale.h"
 #include "texts.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/frame.h"
-#include "toolkit/line.h"
 #include "toolkit/picture.h"
 #include "toolkit/screen_placement.h"
 #include "toolkit/shape.h"
@@ -70,7 +70,7 @@ void Sobrimetre::createWidgets()
     createDrinksFrame(client);
     createResultLine(client);
     createWaitFrame(client);
-    createScale(client);
+    scale = new Scale(client);
     createMenus();
     stackInDrawingOrder();
     setTabOrderOfFields();
@@ -135,41 +135,41 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
     const QFont boxFont = arial(9.75, FontStyle::Bold);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const ColumnPlace &place = columnPlaces[indexOf(drink.category)];
-        const DrinkColumnMembers &members = membersOf(drink.category);
+        DrinkColumn &column = drinkColumns[indexOf(drink.category)];
         const QString letter(QLatin1Char(drink.letter));
 
-        QLabel *heading = newLabel(Cadre2, QString::fromUtf16(place.heading),
-                                   QString::fromUtf8(drink.heading),
-                                   {place.headingLeft, 150, place.headingWidth, 465},
-                                   Qt::AlignCenter);
-        heading->setWordWrap(true);
-        heading->setFont(timesNewRoman(8.25, FontStyle::Bold));
-        giveSingleBorder(heading);
-        setColors(heading, Colour::darkRed, Colour::lightYellow);
-        this->*members.heading = heading;
+        column.heading = newLabel(Cadre2, QString::fromUtf16(place.heading),
+                                  QString::fromUtf8(drink.heading),
+                                  {place.headingLeft, 150, place.headingWidth, 465},
+                                  Qt::AlignCenter);
+        column.heading->setWordWrap(true);
+        column.heading->setFont(timesNewRoman(8.25, FontStyle::Bold));
+        giveSingleBorder(column.heading);
+        setColors(column.heading, Colour::darkRed, Colour::lightYellow);
 
-        this->*members.button = newClickablePicture(Cadre2, QString::fromUtf8(drink.button),
-                                                    QString::fromUtf8(drink.picture), place.button,
-                                                    QString::fromUtf8(drink.addGlass), addGlassTip);
+        column.button = newClickablePicture(Cadre2, QString::fromUtf8(drink.button),
+                                            QString::fromUtf8(drink.picture), place.button,
+                                            QString::fromUtf8(drink.addGlass), addGlassTip);
 
-        const auto addBox = [&](QLineEdit *Sobrimetre::*member, const QString &prefix,
-                                int maxLength, double top, std::string_view text) {
+        const auto newBox = [&](const QString &prefix, int maxLength, double top,
+                                std::string_view text) {
             QLineEdit *box = newTextBox(Cadre2, prefix + letter, maxLength,
                                         {place.boxLeft, top, 615, 285});
             box->setFont(boxFont);
             box->setText(QString::fromUtf8(text));
-            this->*member = box;
+            return box;
         };
-        addBox(members.count, u"NB_"_s, 3, 1440, {});
-        addBox(members.volume, u"VOL_"_s, 6, 1800, drink.factoryVolume);
-        addBox(members.degree, u"DEG_"_s, 6, 2160, drink.factoryDegree);
-        setTextColor(this->*members.count, Colour::darkGreen);
+        column.count = newBox(u"NB_"_s, 3, 1440, {});
+        column.volume = newBox(u"VOL_"_s, 6, 1800, drink.factoryVolume);
+        column.degree = newBox(u"DEG_"_s, 6, 2160, drink.factoryDegree);
+        setTextColor(column.count, Colour::darkGreen);
     }
 
-    // Each row caption leads to the row's leftmost box, the cocktails'.
-    Etiquette4->setBuddy(NB_K);
-    Etiquette8->setBuddy(VOL_K);
-    Etiquette9->setBuddy(DEG_K);
+    // Each row caption leads to the row's leftmost box.
+    const DrinkColumn &leftmost = drinkColumns.front();
+    Etiquette4->setBuddy(leftmost.count);
+    Etiquette8->setBuddy(leftmost.volume);
+    Etiquette9->setBuddy(leftmost.degree);
 }
 
 void Sobrimetre::createResultLine(QWidget *client)
@@ -231,76 +231,6 @@ void Sobrimetre::createWaitFrame(QWidget *client)
                            Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void Sobrimetre::createScale(QWidget *client)
-{
-    Shape1 = newShape(client, u"Shape1"_s, {7440, 120, 1695, 4530});
-    Shape1->setStroke(palette().color(QPalette::Shadow), 1);
-
-    Forme2 = newShape(client, u"Forme2"_s, {7605, 240, 1350, 4280});
-    Forme2->setFillColor(Colour::lightYellow);
-    Forme2->setStroke(Colour::lightOlive, 3);
-
-    const TwipsRect lights{8070, 480, 480, 480};
-    FeuRouge = newPicture(client, u"FeuRouge"_s, u"feu_rouge"_s, lights, u"Feu rouge"_s);
-    FeuJaune = newPicture(client, u"FeuJaune"_s, u"feu_jaune"_s, lights, u"Feu orange"_s);
-    FeuVert = newPicture(client, u"FeuVert"_s, u"feu_vert"_s, lights, u"Feu vert"_s);
-    FeuRouge->hide();
-    FeuJaune->hide();
-
-    // A tick every 0,10 g/l, from 0,10 at the bottom to 1,30 at the top; each value's label
-    // stands level with its tick. They lie on the light-yellow panel, in black where the design
-    // gives the window's text colour.
-    struct Graduation
-    {
-        Line *&tick;
-        QColor colour;
-        int width;
-        QLabel *&label;
-        const char16_t *labelName;
-    };
-    const Graduation graduations[] = {
-            {Ligne1, Colour::black, 1, Etiquette10, u"Etiquette10"},
-            {Ligne2, Colour::black, 1, Etiquette13, u"Etiquette13"},
-            {Ligne3, Colour::orange, 1, Etiquette16, u"Etiquette16"},
-            {Ligne4, Colour::orange, 1, Etiquette17, u"Etiquette17"},
-            {Ligne5, Colour::red, 2, Etiquette18, u"Etiquette18"},
-            {Ligne6, Colour::red, 1, Etiquette19, u"Etiquette19"},
-            {Ligne7, Colour::red, 1, Etiquette20, u"Etiquette20"},
-            {Ligne8, Colour::black, 2, Etiquette21, u"Etiquette21"},
-            {Ligne9, Colour::red, 1, Etiquette22, u"Etiquette22"},
-            {Ligne10, Colour::red, 1, Etiquette23, u"Etiquette23"},
-            {Ligne11, Colour::red, 1, Etiquette24, u"Etiquette24"},
-            {Ligne12, Colour::red, 1, Etiquette25, u"Etiquette25"},
-            {Ligne13, Colour::red, 1, Etiquette26, u"Etiquette26"},
-    };
-    int tenths = 1;
-    for (const Graduation &graduation : graduations) {
-        const double y = 4560 - 240 * tenths;
-        graduation.tick = newLine(client, u"Ligne"_s + QString::number(tenths), {7620, y},
-                                  {8000, y}, graduation.colour, graduation.width);
-        const QString value = QString::number(tenths / 10.0, 'f', 2).replace(u'.', u',');
-        graduation.label = newLabel(client, QString::fromUtf16(graduation.labelName), value,
-                                    {8520, 4440.0 - 240 * tenths, 375, 255},
-                                    Qt::AlignLeft | Qt::AlignVCenter);
-        setTextColor(graduation.label, Colour::black);
-        ++tenths;
-    }
-    setTextColor(Etiquette18, Colour::red);
-
-    Alerte1 = newPicture(client, u"Alerte1"_s, u"alerte_derapage"_s, {8040, 3480, 480, 480},
-                         u"Panneau de danger : réflexes altérés"_s);
-    Alerte2 = newPicture(client, u"Alerte2"_s, u"alerte_stop"_s, {8040, 2880, 480, 480},
-                         u"Panneau stop : seuil légal dépassé"_s);
-    Alerte3 = newPicture(client, u"Alerte3"_s, u"alerte_handicap"_s, {8040, 2160, 480, 480},
-                         u"Fauteuil roulant : danger grave"_s);
-    for (Picture *alert : {Alerte1, Alerte2, Alerte3})
-        alert->hide();
-
-    // The bar at rest; the estimate raises its top and keeps its bottom edge at 4500.
-    Colonne = newShape(client, u"Colonne"_s, {7650, 4500, 1280, 15});
-    Colonne->setFillColor(Colour::green);
-}
-
 void Sobrimetre::createMenus()
 {
     const auto addMenu = [this](const QString &name, const QString &caption) {
@@ -331,20 +261,13 @@ void Sobrimetre::createMenus()
     Info = addItem(Aide, u"Info"_s, u"&A propos..."_s, QKeySequence());
 }
 
-// Where the windowless items overlap they are drawn in this order, bottom to top, so that the
-// level bar covers the panel and the green and amber lights but passes under the red light,
-// the ticks, their values and the alert signs. The controls lie above them all.
+// Where the windowless items overlap they are drawn in this order, bottom to top: the panel
+// behind the message, the result line and the message, then the scale, whose own items keep
+// their order. The controls lie above them all.
 void Sobrimetre::stackInDrawingOrder()
 {
-    QWidget *const windowless[] = {Forme1,      Forme2,      FeuVert,     Etiquette14, Alcoolémie,
-                                   Etiquette12, Etiquette11, Note,        FeuJaune,    Colonne,
-                                   FeuRouge,    Ligne1,      Ligne2,      Ligne3,      Ligne4,
-                                   Ligne5,      Ligne6,      Ligne7,      Ligne8,      Ligne9,
-                                   Ligne10,     Ligne11,     Ligne12,     Ligne13,     Alerte1,
-                                   Alerte2,     Etiquette10, Etiquette13, Etiquette16, Etiquette17,
-                                   Etiquette18, Etiquette19, Etiquette20, Etiquette21, Etiquette22,
-                                   Etiquette23, Etiquette24, Etiquette25, Etiquette26, Alerte3,
-                                   Shape1,      GraphImg};
+    QWidget *const windowless[] = {Forme1,      Etiquette14, Alcoolémie, Etiquette12,
+                                   Etiquette11, Note,        scale,      GraphImg};
     for (QWidget *item : windowless)
         item->raise();
     QWidget *const controls[] = {Cadre1, Cadre2, Cadre3, Délai, BtnIni, BtnQuitter};
@@ -359,13 +282,17 @@ void Sobrimetre::stackInDrawingOrder()
     }
 }
 
+// The tab order follows the layout: the person, the meal, the drink boxes row by row in the
+// order of the columns, the delay and the buttons.
 void Sobrimetre::setTabOrderOfFields()
 {
-    QWidget *const order[] = {Poids, CorpuN, CorpuF, OptionH, OptionF, CocheR,    NB_K,
-                              NB_B,  NB_A,   NB_V,   NB_D,    NB_C,    VOL_K,     VOL_B,
-                              VOL_A, VOL_V,  VOL_D,  VOL_C,   DEG_K,   DEG_B,     DEG_A,
-                              DEG_V, DEG_D,  DEG_C,  Délai,   BtnIni,  BtnQuitter};
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    QList<QWidget *> order{Poids, CorpuN, CorpuF, OptionH, OptionF, CocheR};
+    for (std::size_t row = 0; row < DrinkColumn::boxCount; ++row) {
+        for (const DrinkColumn &column : drinkColumns)
+            order << column.boxes()[row];
+    }
+    order << Délai << BtnIni << BtnQuitter;
+    for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 

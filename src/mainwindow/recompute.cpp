@@ -5,14 +5,13 @@
 #include "engine/arithmetic_overflow.h"
 #include "engine/read_number.h"
 #include "engine/result_display.h"
+#include "scale.h"
 #include "texts.h"
 #include "tips.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
-#include "toolkit/picture.h"
 #include "toolkit/result_label.h"
-#include "toolkit/shape.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,6 +23,43 @@ namespace {
 double numberIn(const QLineEdit *box)
 {
     return readNumber(box->text().toStdString());
+}
+
+// The colours of the level's box and of the message, for what they tell.
+struct LevelLook
+{
+    QColor text;
+    QColor background;
+};
+
+LevelLook lookOf(LevelColours colours)
+{
+    switch (colours) {
+    case LevelColours::Caution:
+        return {Colour::black, Colour::yellow};
+    case LevelColours::OverLimit:
+        return {Colour::white, Colour::red};
+    case LevelColours::Severe:
+        return {Colour::white, Colour::black};
+    case LevelColours::Unknown:
+        return {Colour::black, Colour::white};
+    case LevelColours::Safe:
+        break;
+    }
+    return {Colour::black, Colour::lightGreen};
+}
+
+QColor colourOf(NoteColour colour)
+{
+    switch (colour) {
+    case NoteColour::Alarm:
+        return Colour::red;
+    case NoteColour::Restored:
+        return Colour::darkBlue;
+    case NoteColour::Instruction:
+        break;
+    }
+    return Colour::darkGreen;
 }
 
 } // namespace
@@ -44,7 +80,7 @@ void Sobrimetre::Recompute()
         inputs.corpulenceNormal = CorpuN->isChecked();
         inputs.mealTaken = CocheR->checkState() == Qt::Checked;
         for (const DrinkCategoryInfo &drink : drinkCategories) {
-            const DrinkColumn column = drinkColumn(drink.category);
+            const DrinkColumn &column = drinkColumn(drink.category);
             inputs[drink.category] = {numberIn(column.count), numberIn(column.volume),
                                       numberIn(column.degree)};
         }
@@ -75,17 +111,10 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
     Alcoolémie->showResult(withDecimalPoint(display.level), tips.level);
     Attente->showResult(QString::fromStdString(display.wait), tips.wait);
     Etiquette15->setText(QString::fromUtf8(display.waitUnit));
-    Colonne->setTwipsGeometry(
-            {Colonne->left(), display.barTop, Colonne->twipsWidth(), display.barHeight});
-    Alerte1->setVisible(display.alerts[0]);
-    Alerte2->setVisible(display.alerts[1]);
-    Alerte3->setVisible(display.alerts[2]);
-    // No light at all while there is no estimate.
-    FeuVert->setVisible(display.light == Light::Green);
-    FeuJaune->setVisible(display.light == Light::Yellow);
-    FeuRouge->setVisible(display.light == Light::Red);
-    setColors(Alcoolémie, fromBgr(display.levelText), fromBgr(display.levelBackground));
-    setTextColor(Note, fromBgr(display.noteText));
+    scale->showResult(display);
+    const LevelLook level = lookOf(display.levelColours);
+    setColors(Alcoolémie, level.text, level.background);
+    setTextColor(Note, colourOf(display.noteColour));
     if (display.noteBold)
         setBold(Note, *display.noteBold);
     if (display.notePoints)

@@ -25,39 +25,12 @@ Sobrimetre::Sobrimetre(QWidget *parent, Clock clock)
     Form_Load();
 }
 
-const Sobrimetre::DrinkColumnMembers &Sobrimetre::membersOf(DrinkCategory category)
-{
-    // In the order of the columns.
-    static constexpr DrinkColumnMembers members[] = {
-            {&Sobrimetre::Etiquette27, &Sobrimetre::Cocktail, &Sobrimetre::NB_K, &Sobrimetre::VOL_K,
-             &Sobrimetre::DEG_K},
-            {&Sobrimetre::Etiquette3, &Sobrimetre::Bière, &Sobrimetre::NB_B, &Sobrimetre::VOL_B,
-             &Sobrimetre::DEG_B},
-            {&Sobrimetre::Etiquette5, &Sobrimetre::Apéritif, &Sobrimetre::NB_A, &Sobrimetre::VOL_A,
-             &Sobrimetre::DEG_A},
-            {&Sobrimetre::Etiquette2, &Sobrimetre::Vin, &Sobrimetre::NB_V, &Sobrimetre::VOL_V,
-             &Sobrimetre::DEG_V},
-            {&Sobrimetre::Etiquette6, &Sobrimetre::Digestif, &Sobrimetre::NB_D, &Sobrimetre::VOL_D,
-             &Sobrimetre::DEG_D},
-            {&Sobrimetre::Etiquette7, &Sobrimetre::Champagne, &Sobrimetre::NB_C, &Sobrimetre::VOL_C,
-             &Sobrimetre::DEG_C},
-    };
-    return members[indexOf(category)];
-}
-
-Sobrimetre::DrinkColumn Sobrimetre::drinkColumn(DrinkCategory category) const
-{
-    const DrinkColumnMembers &members = membersOf(category);
-    return {this->*members.heading, this->*members.button, this->*members.count,
-            this->*members.volume, this->*members.degree};
-}
-
 QList<QLineEdit *> Sobrimetre::textBoxes() const
 {
     QList<QLineEdit *> boxes{Poids};
-    for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
-        boxes << column.count << column.volume << column.degree;
+    for (const DrinkColumn &column : drinkColumns) {
+        for (QLineEdit *box : column.boxes())
+            boxes << box;
     }
     boxes << Délai;
     return boxes;
@@ -79,7 +52,7 @@ void Sobrimetre::connectEvents()
 
     connect(Poids, &QLineEdit::textChanged, this, &Sobrimetre::Poids_Change);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         connect(column.count, &QLineEdit::textChanged, this, &Sobrimetre::NB_Change);
         connect(column.volume, &QLineEdit::textChanged, this, &Sobrimetre::VOL_Change);
         connect(column.degree, &QLineEdit::textChanged, this, &Sobrimetre::DEG_Change);

@@ -3,8 +3,8 @@
 // lights and message, waiting time, level bar on its scale). Every edit and click recomputes at
 // once. The window owns its widgets: each bears its design name as its object name, by which a
 // screen reader or a test finds it; other windows receive values from it, never its widgets.
-// Its code lies in this folder, a file per concern: the layout, the field editing, the drink
-// buttons, the commands, the recompute and the usual values kept in Defaut.dat.
+// Its code lies in this folder, a file per concern: the layout, the scale, the field editing,
+// the drink buttons, the commands, the recompute and the usual values kept in Defaut.dat.
 #pragma once
 
 #include "defaults/defaults_record.h"
@@ -14,10 +14,10 @@
 #include <QMainWindow>
 #include <QTime>
 
+#include <array>
 #include <functional>
 
 class Frame;
-class Line;
 class Picture;
 class QAction;
 class QCheckBox;
@@ -27,6 +27,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class ResultLabel;
+class Scale;
 class Shape;
 struct ResultDisplay;
 
@@ -52,7 +53,6 @@ private:
     void createDrinksFrame(QWidget *client);
     void createResultLine(QWidget *client);
     void createWaitFrame(QWidget *client);
-    void createScale(QWidget *client);
     void createMenus();
     void stackInDrawingOrder();
     void setTabOrderOfFields();
@@ -60,25 +60,22 @@ private:
     void nameForAccessibility();
     void connectEvents();
 
-    // The widgets of one drink category's column, and the members that hold them.
+    // The widgets of one drink category's column.
     struct DrinkColumn
     {
-        QLabel *heading;
-        Picture *button;
-        QLineEdit *count;
-        QLineEdit *volume;
-        QLineEdit *degree;
+        QLabel *heading{};
+        Picture *button{};
+        QLineEdit *count{};
+        QLineEdit *volume{};
+        QLineEdit *degree{};
+
+        static constexpr std::size_t boxCount = 3;
+        std::array<QLineEdit *, boxCount> boxes() const { return {count, volume, degree}; }
     };
-    struct DrinkColumnMembers
+    const DrinkColumn &drinkColumn(DrinkCategory category) const
     {
-        QLabel *Sobrimetre::*heading;
-        Picture *Sobrimetre::*button;
-        QLineEdit *Sobrimetre::*count;
-        QLineEdit *Sobrimetre::*volume;
-        QLineEdit *Sobrimetre::*degree;
-    };
-    static const DrinkColumnMembers &membersOf(DrinkCategory category);
-    DrinkColumn drinkColumn(DrinkCategory category) const;
+        return drinkColumns[indexOf(category)];
+    }
     QList<QLineEdit *> textBoxes() const;
 
     // The routines that the handlers share. Recompute reads every input, runs the estimate and
@@ -118,7 +115,8 @@ private:
     void SeuilProbatoire_Click(bool on);
 
     // 1 when the window is idle; 0 while the program itself fills the fields, so that the
-    // notifications of those changes neither recompute nor mark.
+    // notifications of those changes neither recompute nor mark. A filling holds it at 0 for its
+    // own scope, so that one that stops early leaves it as it was.
     qint16 Ready = 1;
     Clock m_clock;
 
@@ -129,17 +127,14 @@ private:
     QRadioButton *CorpuN{}, *CorpuF{}, *OptionH{}, *OptionF{};
     Picture *Homme{}, *Femme{};
 
-    // The drinks: the meal, the row captions, then the columns K, B, A, V, D, C.
+    // The drinks: the meal, the row captions, then a column per category, in the order of the
+    // category table: K, B, A, V, D, C. Their widgets bear the design's names (Etiquette27,
+    // Cocktail, NB_K, VOL_K, DEG_K...).
     Frame *Cadre2{};
     Picture *Repas{};
     QCheckBox *CocheR{};
     QLabel *Etiquette4{}, *Etiquette8{}, *Etiquette9{};
-    QLabel *Etiquette27{}, *Etiquette3{}, *Etiquette5{}, *Etiquette2{}, *Etiquette6{},
-            *Etiquette7{};
-    Picture *Cocktail{}, *Bière{}, *Apéritif{}, *Vin{}, *Digestif{}, *Champagne{};
-    QLineEdit *NB_K{}, *NB_B{}, *NB_A{}, *NB_V{}, *NB_D{}, *NB_C{};
-    QLineEdit *VOL_K{}, *VOL_B{}, *VOL_A{}, *VOL_V{}, *VOL_D{}, *VOL_C{};
-    QLineEdit *DEG_K{}, *DEG_B{}, *DEG_A{}, *DEG_V{}, *DEG_D{}, *DEG_C{};
+    std::array<DrinkColumn, drinkCategoryCount> drinkColumns{};
 
     // The result line, the message and the buttons.
     QLabel *Etiquette11{}, *Etiquette12{}, *Etiquette14{};
@@ -155,16 +150,8 @@ private:
     ResultLabel *Attente{};
     QLabel *Etiquette15{};
 
-    // The scale: its outline and panel, the lights, the ticks from 0,10 to 1,30 g/l with their
-    // values, the alert signs and the level bar.
-    Shape *Shape1{}, *Forme2{}, *Colonne{};
-    Picture *FeuRouge{}, *FeuJaune{}, *FeuVert{};
-    Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *Ligne6{}, *Ligne7{}, *Ligne8{},
-            *Ligne9{}, *Ligne10{}, *Ligne11{}, *Ligne12{}, *Ligne13{};
-    QLabel *Etiquette10{}, *Etiquette13{}, *Etiquette16{}, *Etiquette17{}, *Etiquette18{},
-            *Etiquette19{}, *Etiquette20{}, *Etiquette21{}, *Etiquette22{}, *Etiquette23{},
-            *Etiquette24{}, *Etiquette25{}, *Etiquette26{};
-    Picture *Alerte1{}, *Alerte2{}, *Alerte3{};
+    // The scale beside the results, with its own widgets: lights, ticks, alert signs, level bar.
+    Scale *scale{};
 
     // The menus.
     QMenu *Options{}, *Aide{};

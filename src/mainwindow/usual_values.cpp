@@ -16,18 +16,18 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 
 void Sobrimetre::Form_Load()
 {
-    Ready = 0;
+    const QScopedValueRollback filling(Ready, qint16(0));
     for (QWidget *widget : std::initializer_list<QWidget *>{Cadre1, Cadre2, Cadre3, Cadre4, OptionH,
                                                             OptionF, CorpuN, CorpuF, CocheR})
         setBackgroundColor(widget, Colour::panel);
     applyUsualValues(readDefaultsFile());
     startAfresh(startupDisplay());
-    Ready = 1;
 }
 
 void Sobrimetre::Ini_Click()
@@ -39,10 +39,9 @@ void Sobrimetre::Ini_Click()
 // Neither reads nor writes Defaut.dat: to keep these values the user saves them.
 void Sobrimetre::Rétablir_Click()
 {
-    Ready = 0;
+    const QScopedValueRollback filling(Ready, qint16(0));
     applyUsualValues(DefaultsRecord());
     startAfresh(restoredDisplay());
-    Ready = 1;
 }
 
 void Sobrimetre::Sauve_Click()
@@ -61,7 +60,7 @@ DefaultsRecord Sobrimetre::usualValues() const
     values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
     values.probationary = SeuilProbatoire->isChecked();
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
                                   fitToTextField(column.degree->text().toStdString())};
     }
@@ -80,7 +79,7 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     CocheR->setChecked(values.mealCode == mealTaken);
     SeuilProbatoire->setChecked(values.probationary);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
-        const DrinkColumn column = drinkColumn(drink.category);
+        const DrinkColumn &column = drinkColumn(drink.category);
         column.volume->setText(QString::fromStdString(values[drink.category].volume));
         setTextColor(column.volume, Colour::black);
         column.degree->setText(QString::fromStdString(values[drink.category].degree));
@@ -90,8 +89,8 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
 
 void Sobrimetre::startAfresh(const ResultDisplay &blank)
 {
-    for (const DrinkCategoryInfo &drink : drinkCategories)
-        drinkColumn(drink.category).count->setText(QString());
+    for (const DrinkColumn &column : drinkColumns)
+        column.count->setText(QString());
     Délai->setText(u"1"_s);
     setTextColor(Délai, Colour::black);
     showDisplay(blank);

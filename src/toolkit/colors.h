@@ -19,6 +19,8 @@ inline const QColor black{0, 0, 0};
 inline const QColor white{255, 255, 255};
 inline const QColor red{255, 0, 0};
 inline const QColor green{0, 255, 0};
+inline const QColor lightGreen{128, 255, 128};
+inline const QColor yellow{255, 255, 0};
 inline const QColor orange{255, 128, 0};
 inline const QColor olive{128, 128, 0};
 inline const QColor lightOlive{192, 192, 0};
@@ -27,6 +29,7 @@ inline const QColor lightCyan{128, 255, 255};
 inline const QColor darkRed = fromBgr(0x000080); // an edited value
 inline const QColor darkGreen{0, 128, 0};
 inline const QColor blue = fromBgr(0xFF0000); // an accepted delay
+inline const QColor darkBlue = fromBgr(0xC00000); // the instructions restored
 // The panels of the main window's frames and options.
 inline const QColor panel{224, 231, 223};
 // The push buttons of a light desktop, where the program fixes the colours around them.
