@@ -129,7 +129,8 @@ fuzz: deps
 	    -artifact_prefix=$(CURDIR)/$(BUILD_FUZZ)/fuzz_engine-long- -dict=$(CURDIR)/fuzz/fuzz_engine.dict \
 	    $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine-long $$long $(CURDIR)/$(BUILD_FUZZ)/corpus/fuzz_engine
 
-# Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x).
+# Every window at scale 1 and 2, and at scale 1 under a dark desktop palette (dark-1x); the
+# printed pages as PDF files, with a picture of each at scale 1.
 # They run with a private runtime folder of their own, which Qt asks for.
 screenshots: build
 	$(call build-targets,screenshot_programs)
@@ -138,6 +139,8 @@ screenshots: build
 	for s in $(BUILD)/tests/screenshots_*; do [ -f "$$s" ] && [ -x "$$s" ] || continue; for k in 1 2; do \
 	    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$$k $$s $(BUILD)/screenshots/$${k}x || exit 1; \
 	done; QT_QPA_PLATFORM=offscreen $$s $(BUILD)/screenshots/dark-1x dark || exit 1; \
+	done; for pdf in $(BUILD)/screenshots/1x/*.pdf; do [ -f "$$pdf" ] || continue; \
+	    pdftoppm -r 60 -png -singlefile "$$pdf" "$${pdf%.pdf}"; \
 	done; echo "Screenshots in $(BUILD)/screenshots/"
 
 format:

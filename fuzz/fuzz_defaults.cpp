@@ -35,7 +35,10 @@ std::vector<std::string> textsOf(const DefaultsRecord &record)
 DefaultsRecord readBack(const DefaultsRecord &record)
 {
     const std::string file = writeDefaults(record);
-    mustHold(file.size() == (record.probationary ? largestDefaultsFileSize : defaultsFileSize));
+    mustHold(file.size()
+             == (record.prudent        ? largestDefaultsFileSize
+                 : record.probationary ? probationaryFileSize
+                                       : defaultsFileSize));
     DefaultsRecord read;
     readDefaults(file, read);
     return read;
@@ -47,7 +50,8 @@ void checkFileRoundTrip(std::string_view file)
     readDefaults(file, record);
     const DefaultsRecord again = readBack(record);
     mustHold(again.sexCode == record.sexCode && again.corpulenceCode == record.corpulenceCode
-             && again.mealCode == record.mealCode);
+             && again.mealCode == record.mealCode && again.probationary == record.probationary
+             && again.prudent == record.prudent);
     const std::vector<std::string> texts = textsOf(record);
     const std::vector<std::string> textsAgain = textsOf(again);
     for (std::size_t i = 0; i < texts.size(); ++i) {

@@ -1,7 +1,9 @@
 // The main window as it opens, then after a green, a yellow, a red and a severe estimate: a man
-// of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them; then one glass
-// under the 0,2 g/l limit, a value too large to compute with, with its warning box, and a
-// level and a wait of many digits.
+// of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them, with the
+// curve and its printed page of the red one, in the average and in the prudent estimate; then
+// one glass under the 0,2 g/l limit, a value too large to compute with, with its warning box,
+// and a level and a wait of many digits.
+#include "curve/graph.h"
 #include "mainwindow/sobrimetre.h"
 #include "screenshot_support.h"
 #include "test_support.h"
@@ -9,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +28,22 @@ void type(const QWidget *window, const QString &box, const QString &text)
     field->setFocus();
     for (qsizetype typed = 1; typed <= text.size(); ++typed)
         field->setText(text.left(typed));
+}
+
+// Opens the curve of the level shown as Ctrl+G does, pictures it and prints its page to a PDF
+// file, then closes it.
+void pictureCurve(QWidget *window, const QString &folder, const QString &name)
+{
+    QTimer::singleShot(0, [&folder, &name] {
+        auto *graph = qobject_cast<Graph *>(QApplication::activeModalWidget());
+        saveScreenshot(graph, folder, u"courbe_"_s + name);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(folder).filePath(u"page_"_s + name + u".pdf"_s));
+        graph->PrintForm(printer);
+        graph->close();
+    });
+    child<QAction>(window, u"GraphMenu"_s)->trigger();
 }
 
 } // namespace
@@ -53,6 +73,12 @@ int main(int argc, char *argv[])
 
     meal->setChecked(false);
     saveScreenshot(&window, folder, u"mainwindow_rouge"_s);
+    pictureCurve(&window, folder, u"rouge"_s);
+    auto *prudent = child<QAction>(&window, u"EstimationPrudente"_s);
+    prudent->setChecked(true);
+    saveScreenshot(&window, folder, u"mainwindow_prudente"_s);
+    pictureCurve(&window, folder, u"prudente"_s);
+    prudent->setChecked(false);
 
     type(&window, u"NB_V"_s, u"6"_s);
     saveScreenshot(&window, folder, u"mainwindow_noir"_s);

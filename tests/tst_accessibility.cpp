@@ -141,8 +141,8 @@ void TestAccessibility::resultsExposeTheirText()
              QVariant(2.0));
     // The level and the wait are followed by what their tooltips tell.
     QCOMPARE(accessibleText(level, QAccessible::Description),
-             u"0,65. Soit environ 0,32 mg par litre d'air expiré. Retour à 0,00 g/l dans environ "
-             u"5 h, vers 2 h 15."_s);
+             u"0,65. Selon les personnes, entre 0,52 et 0,81 g/l. Soit environ 0,32 mg par litre "
+             u"d'air expiré. Retour à 0,00 g/l dans environ 5 h, vers 2 h 15."_s);
     QCOMPARE(accessibleText(child(m_window.get(), u"Attente"_s), QAccessible::Description),
              u"2. Conduite possible vers 22 h 50 (seuil 0,5 g/l)"_s);
     QCOMPARE(accessibleText(note, QAccessible::Description), stopText);

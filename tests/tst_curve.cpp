@@ -1,7 +1,6 @@
 // The curve window: its fixed layout, the two segments it draws from the main window's delay
 // and level, its life from opening to closing, and its printing.
 #include "curve/graph.h"
-#include "curve/printed_area.h"
 #include "message_box_watcher.h"
 #include "program_texts.h"
 #include "test_support.h"
@@ -10,9 +9,15 @@
 #include "toolkit/picture.h"
 #include "toolkit/twips.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <limits>
@@ -61,7 +66,10 @@ std::optional<SeenWindow> openCurve(QWidget *owner, double peak, bool probationa
                           textColor(child<QLabel>(graph, u"Etiquette13"_s))};
         graph->close();
     });
-    Graph::ShowCurve(owner, peak, peak / 0.12, probationary);
+    CurveContent content;
+    content.curve = {peak, peak / 0.12};
+    content.probationaryLimit = probationary;
+    Graph::ShowCurve(owner, content);
     return seen;
 }
 
@@ -73,18 +81,6 @@ float peakY(double peak)
 float fallEndX(double peak)
 {
     return static_cast<float>(960 + (peak / 0.12) * 300);
-}
-
-// The window's picture inside a PDF written by Qt, which stores it as one JPEG stream.
-QImage jpegImageOf(const QByteArray &pdf)
-{
-    const qsizetype image = pdf.indexOf("/Subtype /Image");
-    const qsizetype filter = pdf.indexOf("/Filter /DCTDecode", image);
-    const qsizetype start = pdf.indexOf("stream\n", filter) + 7;
-    const qsizetype end = pdf.indexOf("endstream", start);
-    if (image < 0 || filter < 0 || start < 7 || end < 0)
-        return {};
-    return QImage::fromData(pdf.mid(start, end - start), "JPEG");
 }
 
 // The lightest of the darkest channel over an area: near 255 on a plain light background, low
@@ -116,6 +112,109 @@ void usePdfOutput(QPrinter &printer, const QString &fileName)
     printer.setOutputFileName(fileName);
 }
 
+// A man of 70 kg after three glasses of wine, as the main window tells it.
+PageFacts wineFacts()
+{
+    PageFacts facts;
+    facts.person = {{u"Poids"_s, u"70 kg"_s}, {u"Sexe"_s, u"homme"_s}};
+    facts.drinks = {{u"Vin"_s, u"3"_s, u"12"_s, u"11"_s}};
+    facts.options = u"seuil de 0,5 g/l"_s;
+    facts.result = {{u"Alcoolémie estimée"_s, u"0,65 g/l"_s},
+                    {u"Verdict"_s, u"Stop, ne conduisez pas."_s}};
+    facts.caution = u"Il ne s'agit que d'une évaluation."_s;
+    return facts;
+}
+
+// The page's text as poppler reads it, and its size.
+QString textOfPdf(const QString &fileName)
+{
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {u"-layout"_s, fileName, u"-"_s});
+    return reader.waitForFinished() ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
+QString pdfInfo(const QString &fileName)
+{
+    QProcess reader;
+    reader.start(u"pdfinfo"_s, {fileName});
+    return reader.waitForFinished() ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
+// Answers every file dialog that opens while it lives with answer, or cancels it when answer is
+// empty, and records its title and the file it first suggested; closes any warning, recording
+// its text. Other modal windows, such as the curve window itself, are left open.
+class FileDialogWatcher
+{
+public:
+    explicit FileDialogWatcher(QString answer)
+        : m_answer(std::move(answer))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { answerOpenDialog(); });
+        m_timer.start();
+    }
+
+    const QStringList &titles() const { return m_titles; }
+    const QStringList &suggested() const { return m_suggested; }
+    const QStringList &warnings() const { return m_warnings; }
+
+private:
+    void answerOpenDialog()
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            m_warnings.append(box->text());
+            box->done(QMessageBox::Ok);
+            return;
+        }
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        m_titles.append(dialog->windowTitle());
+        m_suggested.append(dialog->selectedFiles().value(0));
+        if (m_answer.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(m_answer);
+        QMetaObject::invokeMethod(dialog, "accept");
+    }
+
+    QString m_answer;
+    QTimer m_timer;
+    QStringList m_titles;
+    QStringList m_suggested;
+    QStringList m_warnings;
+};
+
+QString todaysPdf()
+{
+    return u"Sobrimetre-%1.pdf"_s.arg(QDate::currentDate().toString(u"yyyy-MM-dd"_s));
+}
+
+// Gives the test a home of its own, with a documents folder or without.
+class TemporaryHome
+{
+public:
+    explicit TemporaryHome(bool withDocuments)
+        : m_previous(qgetenv("HOME"))
+    {
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        if (withDocuments)
+            QDir(m_home.path()).mkdir(u"Documents"_s);
+    }
+    ~TemporaryHome() { qputenv("HOME", m_previous); }
+    TemporaryHome(const TemporaryHome &) = delete;
+    TemporaryHome &operator=(const TemporaryHome &) = delete;
+
+    QString filePath(const QString &name) const { return m_home.filePath(name); }
+
+private:
+    QByteArray m_previous;
+    QTemporaryDir m_home;
+};
+
+const QString noPrinterTitle = u"Aucune imprimante n'est installée : enregistrer la page en PDF"_s;
+
 } // namespace
 
 class TestCurve : public QObject
@@ -131,6 +230,7 @@ private Q_SLOTS:
     void everyOpeningIsBuiltAfresh_data();
     void everyOpeningIsBuiltAfresh();
     void probationaryLineOnlyWhenAsked();
+    void spreadBandUnderTheCurve();
     void fixedLines_data();
     void fixedLines();
     void labels_data();
@@ -141,11 +241,10 @@ private Q_SLOTS:
     void window();
     void escapeDoesNotClose();
     void flatCurveStaysOnTheAxis();
-    void printedArea_data();
-    void printedArea();
-    void printsImageWithoutButton();
+    void printsAPageOfFactsAndCurve();
     void printerThatCannotStartIsReported();
-    void missingDefaultPrinterIsReported();
+    void pageSavedAsPdfWhereNoPrinter_data();
+    void pageSavedAsPdfWhereNoPrinter();
     void keyboardPrints_data();
     void keyboardPrints();
 
@@ -254,6 +353,29 @@ void TestCurve::probationaryLineOnlyWhenAsked()
         QCOMPARE(seen->probationaryLine, probationary);
         QCOMPARE(seen->probationaryLabel, probationary ? QColor(255, 0, 0) : QColor(Qt::black));
     }
+}
+
+// The spread between people is a pale band under the curve, with the reference lines over it; a
+// screen reader hears both peaks.
+void TestCurve::spreadBandUnderTheCurve()
+{
+    Graph graph;
+    graph.drawCurve(0.81, 0.81 / 0.10);
+    graph.drawSpread({0.52, 0.52 / 0.18}, {0.81, 0.81 / 0.10});
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    const QImage image = graph.grab().toImage();
+    // One hour into the fall, at x 1260, the band runs from 0,34 up to 0,71 g/l.
+    const auto at = [&image](double level) {
+        return image.pixelColor(Twips::toPixels(1260), Twips::toPixels(5640 - 2400 * level));
+    };
+    QCOMPARE(at(0.6), QColor(214, 228, 242));
+    QCOMPARE(at(0.5), QColor(255, 0, 0));
+    QCOMPARE(at(0.75), QColor(Qt::white));
+    QCOMPARE(at(0.2), QColor(Qt::white));
+    QVERIFY2(graph.accessibleDescription().endsWith(
+                     u"Selon les personnes, pic entre 0,52 et 0,81 g/l"_s),
+             qPrintable(graph.accessibleDescription()));
 }
 
 void TestCurve::fixedLines_data()
@@ -436,68 +558,38 @@ void TestCurve::flatCurveStaysOnTheAxis()
             > 200);
 }
 
-void TestCurve::printedArea_data()
-{
-    QTest::addColumn<QSizeF>("inches");
-    QTest::addColumn<QSizeF>("page");
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<QRectF>("expected");
-
-    const QSizeF window(9255 / 1440.0, 6330 / 1440.0);
-    QTest::newRow("on-screen size at 1200 dpi")
-            << window << QSizeF(9000, 12000) << 1200.0 << QRectF(0, 0, 9255 / 1.2, 6330 / 1.2);
-    QTest::newRow("on-screen size at 300 dpi")
-            << window << QSizeF(2400, 3300) << 300.0 << QRectF(0, 0, 9255 / 4.8, 6330 / 4.8);
-    QTest::newRow("a narrow page shrinks it in proportion")
-            << window << QSizeF(3000, 12000) << 1200.0 << QRectF(0, 0, 3000, 3000 * 6330 / 9255.0);
-    QTest::newRow("a short page shrinks it in proportion")
-            << window << QSizeF(9000, 2000) << 1200.0 << QRectF(0, 0, 2000 * 9255 / 6330.0, 2000);
-}
-
-void TestCurve::printedArea()
-{
-    QFETCH(QSizeF, inches);
-    QFETCH(QSizeF, page);
-    QFETCH(double, dpi);
-    QFETCH(QRectF, expected);
-    QCOMPARE(::printedArea(inches, page, dpi), expected);
-}
-
-void TestCurve::printsImageWithoutButton()
+// One A4 page of text and vectors, no bitmap: the title, the time of printing, the facts, the
+// curve's own labels and the caution.
+void TestCurve::printsAPageOfFactsAndCurve()
 {
     const TemporaryWorkingDirectory folder;
     Graph graph;
+    graph.drawCurve(0.65, 0.65 / 0.12);
+    graph.setPageFacts(wineFacts());
     graph.show();
-    auto *print = child<Picture>(&graph, u"Impression"_s);
-    QVERIFY(QTest::qWaitForWindowExposed(&graph));
-
+    const QString fileName = folder.filePath(u"page.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
-    usePdfOutput(printer, folder.filePath(u"curve.pdf"_s));
+    usePdfOutput(printer, fileName);
     const MessageBoxWatcher watcher;
     graph.PrintForm(printer);
 
     QCOMPARE(watcher.count(), 0);
-    QVERIFY(print->isVisible());
-
-    QFile pdf(folder.filePath(u"curve.pdf"_s));
+    QVERIFY(child<Picture>(&graph, u"Impression"_s)->isVisible());
+    QFile pdf(fileName);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    QVERIFY(bytes.startsWith("%PDF-"));
-    QVERIFY(bytes.trimmed().endsWith("%%EOF"));
-    // The window's image, pixel for pixel, is the page's picture.
-    const QSize pixels = graph.size() * graph.devicePixelRatio();
-    QVERIFY(bytes.contains("/Subtype /Image"));
-    QVERIFY(bytes.contains("/Width " + QByteArray::number(pixels.width())));
-    QVERIFY(bytes.contains("/Height " + QByteArray::number(pixels.height())));
-
-    const QImage printed = jpegImageOf(bytes);
-    QCOMPARE(printed.size(), pixels);
-    const QImage onScreen = graph.grab().toImage();
-    QVERIFY(darkestIn(onScreen, print->geometry()) < 100);
-    QVERIFY(darkestIn(printed, print->geometry()) > 200);
-    // The vertical axis is printed.
-    const int axisX = Twips::toPixels(600);
-    QVERIFY(darkestIn(printed, QRect(axisX, Twips::toPixels(3000), 1, 10)) < 100);
+    QVERIFY(!pdf.readAll().contains("/Subtype /Image"));
+    const QString info = pdfInfo(fileName);
+    QVERIFY2(info.contains(QRegularExpression(u"Pages: +1\n"_s))
+                     && info.contains(QRegularExpression(u"Page size: .*\\(A4\\)"_s)),
+             qPrintable(info));
+    const QString text = textOfPdf(fileName);
+    const QString today = QLocale(QLocale::French).toString(QDate::currentDate(), u"d MMMM yyyy"_s);
+    for (const QString &expected :
+         {u"Sobrimetre : estimation de l'alcoolémie"_s, u"Imprimé le "_s + today, u"Poids :"_s,
+          u"70 kg"_s, u"Vin"_s, u"Volume (cl)"_s, u"Options : seuil de 0,5 g/l"_s, u"0,65 g/l"_s,
+          u"Stop, ne conduisez pas."_s, u"2,20"_s, u"heures"_s,
+          u"Il ne s'agit que d'une évaluation."_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_s + text));
 }
 
 void TestCurve::printerThatCannotStartIsReported()
@@ -521,22 +613,42 @@ void TestCurve::printerThatCannotStartIsReported()
     QVERIFY(!QFile::exists(folder.filePath(u"missing/curve.pdf"_s)));
 }
 
-void TestCurve::missingDefaultPrinterIsReported()
+void TestCurve::pageSavedAsPdfWhereNoPrinter_data()
 {
+    QTest::addColumn<bool>("withDocuments");
+    QTest::addColumn<QString>("suggestedFolder");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("a file chosen: the page is saved there") << true << u"Documents/"_s << true;
+    QTest::newRow("cancelled: nothing is saved") << true << u"Documents/"_s << false;
+    QTest::newRow("no documents folder: suggested in the home folder")
+            << false << QString() << false;
+}
+
+void TestCurve::pageSavedAsPdfWhereNoPrinter()
+{
+    QFETCH(bool, withDocuments);
+    QFETCH(QString, suggestedFolder);
+    QFETCH(bool, chosen);
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("A default printer is installed; clicking would print on it.");
+    const TemporaryWorkingDirectory folder;
+    const TemporaryHome home(withDocuments);
     Graph graph;
+    graph.setPageFacts(wineFacts());
     graph.show();
     QVERIFY(QTest::qWaitForWindowExposed(&graph));
     auto *print = child<Picture>(&graph, u"Impression"_s);
 
-    const MessageBoxWatcher watcher;
+    const QString fileName = folder.filePath(u"courbe.pdf"_s);
+    const FileDialogWatcher dialogs(chosen ? fileName : QString());
     QTest::mouseClick(print, Qt::LeftButton);
 
-    QCOMPARE(watcher.count(), 1);
-    QCOMPARE(watcher.titles().first(), warningTitle);
-    QCOMPARE(watcher.texts().first(),
-             u"Impression impossible : aucune imprimante n'est installée."_s);
+    QCOMPARE(dialogs.titles(), QStringList{noPrinterTitle});
+    QCOMPARE(dialogs.suggested(), QStringList{home.filePath(suggestedFolder + todaysPdf())});
+    QCOMPARE(dialogs.warnings(), QStringList());
+    QCOMPARE(QFile::exists(fileName), chosen);
+    if (chosen)
+        QVERIFY(textOfPdf(fileName).contains(u"0,65 g/l"_s));
     QVERIFY(print->isVisible());
     QVERIFY(graph.isVisible());
 }
@@ -550,7 +662,7 @@ void TestCurve::keyboardPrints_data()
 }
 
 // The printer has the focus in the window; the keys print as a click does, which without a
-// printer tells that there is none.
+// printer offers to save the page as a PDF file.
 void TestCurve::keyboardPrints()
 {
     QFETCH(QKeySequence, keys);
@@ -562,10 +674,9 @@ void TestCurve::keyboardPrints()
     QVERIFY(QTest::qWaitForWindowActive(&graph));
     QCOMPARE(QApplication::focusWidget(), child<Picture>(&graph, u"Impression"_s));
 
-    const MessageBoxWatcher watcher;
+    const FileDialogWatcher dialogs{QString()};
     QTest::keySequence(QApplication::focusWidget(), keys);
-    QCOMPARE(watcher.texts(),
-             QStringList{u"Impression impossible : aucune imprimante n'est installée."_s});
+    QCOMPARE(dialogs.titles(), QStringList{noPrinterTitle});
     QVERIFY(graph.isVisible());
 }
 

@@ -171,6 +171,7 @@ struct Shown
     bool meal = false;
     QStringList drinks = factoryDrinks;
     bool probationary = false; // the 0,2 g/l limit
+    bool prudent = false;
 };
 
 Shown factoryShown()
@@ -420,6 +421,8 @@ void TestDefaultsWindow::verifyShown(const Shown &expected)
     QCOMPARE(textColor(box(u"Poids"_s)), QColor(Qt::black));
     QCOMPARE(widget<QAction>(u"SeuilProbatoire"_s)->isChecked(), expected.probationary);
     QCOMPARE(m_window->windowTitle().contains(u"0,2"_s), expected.probationary);
+    QCOMPARE(widget<QAction>(u"EstimationPrudente"_s)->isChecked(), expected.prudent);
+    QCOMPARE(m_window->windowTitle().contains(u"estimation prudente"_s), expected.prudent);
 }
 
 // No glasses, one hour, "0,00" on light green with the green light alone, the bar at rest.
@@ -516,6 +519,19 @@ void TestDefaultsWindow::saveWritesTheFields_data()
             << none
             << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"SeuilProbatoire"_s),
                      ticked(u"SeuilProbatoire"_s)}
+            << savedFile({{1, text("72")}});
+    QTest::newRow("prudent estimate on: 18 records, the 17th of code 0, the 18th of code 1")
+            << none << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"EstimationPrudente"_s)}
+            << savedFile({{1, text("72")}}) + fileOf({code(0), code(1)});
+    QTest::newRow("both options on: the 17th and the 18th of code 1")
+            << none
+            << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"SeuilProbatoire"_s),
+                     ticked(u"EstimationPrudente"_s)}
+            << savedFile({{1, text("72")}}) + fileOf({code(1), code(1)});
+    QTest::newRow("prudent estimate on then off: 16 records as ever")
+            << none
+            << Edits{typed(u"Poids"_s, u"72"_s), ticked(u"EstimationPrudente"_s),
+                     ticked(u"EstimationPrudente"_s)}
             << savedFile({{1, text("72")}});
 
     // Its codes 0x7878 read as a woman of strong build without a meal, its texts as "xxxxxx".
@@ -620,6 +636,14 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
             << true << savedFile() + fileOf({code(2)}) << standard;
     QTest::newRow("17th record cut short: the limit stays off")
             << true << savedFile() + code(1) << standard;
+    Shown prudent = standard;
+    prudent.prudent = true;
+    QTest::newRow("18th record of code 1: the prudent estimate on, the limit as the 17th says")
+            << true << savedFile() + fileOf({code(0), code(1)}) << prudent;
+    QTest::newRow("18th record of code 2: the prudent estimate stays off")
+            << true << savedFile() + fileOf({code(0), code(2)}) << standard;
+    QTest::newRow("18th record cut short: the prudent estimate stays off")
+            << true << savedFile() + fileOf({code(0)}) + code(1) << standard;
 
     QTest::newRow("bytes past the 16 records ignored")
             << true << savedFile({{1, text("64")}}) + QByteArray(500, 'x') << whole;
@@ -917,7 +941,7 @@ void TestDefaultsWindow::commandsClearRedVerdict()
     writeFile(fileName, file);
     startWindow();
     apply({typed(u"Poids"_s, u"60"_s), clicked(u"OptionH"_s), clicked(u"CocheR"_s),
-           typed(u"VOL_B"_s, u"33"_s), typed(u"NB_K"_s, u"9"_s)});
+           typed(u"VOL_B"_s, u"33"_s), typed(u"NB_K"_s, u"9"_s), ticked(u"EstimationPrudente"_s)});
     verifyRedVerdict();
     box(u"VOL_B"_s)->setFocus();
     const double noteSize = label(u"Note"_s)->font().pointSizeF();

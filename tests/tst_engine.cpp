@@ -650,7 +650,7 @@ void TestEngine::takesPeakBack()
     QFETCH(double, displayed);
     QFETCH(double, peak);
 
-    const CurvePeak curve = curvePeak(readDelay(delay.toStdString()), displayed);
+    const CurvePeak curve = curvePeak(readDelay(delay.toStdString()), displayed, 0.12);
     QVERIFY2(qAbs(curve.level - peak) < 1e-12, qPrintable(QString::number(curve.level)));
     // The fall lasts as long as 0.12 g/l per hour takes to bring the peak to zero.
     COMPARE_EXACTLY(curve.fallHours, curve.level / 0.12);

@@ -10,6 +10,7 @@
 #include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
+#include "toolkit/area.h"
 #include "toolkit/line.h"
 #include "toolkit/picture.h"
 #include "toolkit/shape.h"
@@ -135,6 +136,8 @@ private Q_SLOTS:
     void curveOfTheLevelShown_data();
     void curveOfTheLevelShown();
     void probationaryLimitToggles();
+    void prudentEstimateToggles_data();
+    void prudentEstimateToggles();
     void tooltips_data();
     void tooltips();
 
@@ -1060,15 +1063,22 @@ void TestLiveEstimate::closingEndsEveryWindow()
 void TestLiveEstimate::curveOfTheLevelShown_data()
 {
     QTest::addColumn<QString>("delay");
+    QTest::addColumn<bool>("prudent");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<double>("peak");
+    QTest::addColumn<double>("rate"); // g/l per hour of the fall
+    QTest::addColumn<double>("lowPeak"); // of the band, -1 for none
 
     // Three glasses of wine for a man of 70 kg: 0.64653 g/l one hour after; 0.40653 three hours
     // after, shown 0,41, whose curve peaks at 0,41 + 0,24, not at the unrounded 0.64653.
-    QTest::newRow("one hour after") << u"1"_s << u"0,65"_s << 0.65;
+    QTest::newRow("one hour after") << u"1"_s << false << u"0,65"_s << 0.65 << 0.12 << -1.0;
     QTest::newRow("three hours after: the rounded level taken back")
-            << u"3"_s << u"0,41"_s << 0.41 + 2 * 0.12;
-    QTest::newRow("nothing left after nine hours: flat") << u"9"_s << u"0,00"_s << 0.0;
+            << u"3"_s << false << u"0,41"_s << 0.41 + 2 * 0.12 << 0.12 << -1.0;
+    QTest::newRow("nothing left after nine hours: flat")
+            << u"9"_s << false << u"0,00"_s << 0.0 << 0.12 << -1.0;
+    // The high level 0.60816 shows 0,61, the low 0.15724 shows 0,16.
+    QTest::newRow("prudent, three hours after: the slow fall over the band")
+            << u"3"_s << true << u"0,61"_s << 0.61 + 2 * 0.10 << 0.10 << 0.16 + 2 * 0.18;
 }
 
 // Ctrl+G draws the curve from the level as the window shows it, read back with the user's
@@ -1076,18 +1086,26 @@ void TestLiveEstimate::curveOfTheLevelShown_data()
 void TestLiveEstimate::curveOfTheLevelShown()
 {
     QFETCH(QString, delay);
+    QFETCH(bool, prudent);
     QFETCH(QString, shown);
     QFETCH(double, peak);
+    QFETCH(double, rate);
+    QFETCH(double, lowPeak);
 
     QVERIFY(typeWorkedExample());
     QVERIFY(typeInto(box(u"Délai"_s), delay));
+    child<QAction>(m_window.get(), u"EstimationPrudente"_s)->setChecked(prudent);
     QCOMPARE(label(u"Alcoolémie"_s)->text(), shown);
 
     std::optional<std::pair<float, float>> drawn;
-    QTimer::singleShot(0, m_window.get(), [this, &drawn] {
+    QPolygonF band;
+    QTimer::singleShot(0, m_window.get(), [this, &drawn, &band] {
         if (auto *graph = m_window->findChild<Graph *>()) {
             const auto *fall = child<Line>(graph, u"LigneDc"_s);
             drawn = {fall->y1(), fall->x2()};
+            const auto *area = child<Area>(graph, u"Bande"_s);
+            if (!area->isHidden())
+                band = area->corners();
             graph->close();
         }
     });
@@ -1095,7 +1113,17 @@ void TestLiveEstimate::curveOfTheLevelShown()
 
     QVERIFY(drawn);
     QCOMPARE(drawn->first, static_cast<float>(5640 - 2400 * peak));
-    QCOMPARE(drawn->second, static_cast<float>(960 + peak / 0.12 * 300));
+    QCOMPARE(drawn->second, static_cast<float>(960 + peak / rate * 300));
+    if (lowPeak < 0) {
+        QVERIFY(band.isEmpty());
+        return;
+    }
+    // From the last drink up the high curve and down its fall, back along the low fall, 0.18 g/l
+    // per hour, and up to the low peak.
+    QCOMPARE(band.size(), 5);
+    QCOMPARE(static_cast<float>(band[1].y()), static_cast<float>(5640 - 2400 * peak));
+    QCOMPARE(static_cast<float>(band[3].x()), static_cast<float>(960 + lowPeak / 0.18 * 300));
+    QCOMPARE(static_cast<float>(band[4].y()), static_cast<float>(5640 - 2400 * lowPeak));
 }
 
 // Ticking the 0,2 g/l limit recomputes at once, and the caption and the scale say so;
@@ -1119,30 +1147,84 @@ void TestLiveEstimate::probationaryLimitToggles()
     }
 }
 
+// The prudent estimate, on and off, for the worked example with and without a meal: the level
+// shown is the high one, everything that follows the level follows it, and the wait is that of
+// the high level falling at 0.10 g/l per hour.
+void TestLiveEstimate::prudentEstimateToggles_data()
+{
+    QTest::addColumn<bool>("meal");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<QString>("wait");
+    QTest::newRow("no meal: 0,81, severe, (0.8082 - 0.5) / 0.10 = 3.08 hours")
+            << false << u"0,81"_s << Verdict::RedSevere << u"4"_s;
+    QTest::newRow("meal: 0,67, red, 1.73 hours") << true << u"0,67"_s << Verdict::Red << u"2"_s;
+}
+
+void TestLiveEstimate::prudentEstimateToggles()
+{
+    QFETCH(bool, meal);
+    QFETCH(QString, level);
+    QFETCH(Verdict, verdict);
+    QFETCH(QString, wait);
+    QVERIFY(typeWorkedExample());
+    if (meal)
+        child<QCheckBox>(m_window.get(), u"CocheR"_s)->click();
+    const QString averageLevel = label(u"Alcoolémie"_s)->text();
+    const QString averageWait = label(u"Attente"_s)->text();
+    auto *prudent = child<QAction>(m_window.get(), u"EstimationPrudente"_s);
+
+    prudent->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Sobrimetre (estimation prudente)"_s);
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
+    verifyVerdictShown(verdict);
+    QCOMPARE(label(u"Attente"_s)->text(), wait);
+    QCOMPARE(widget(u"Alerte3"_s)->isVisible(), verdict == Verdict::RedSevere);
+    child<QAction>(m_window.get(), u"SeuilProbatoire"_s)->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Sobrimetre (seuil 0,2 g/l, estimation prudente)"_s);
+    child<QAction>(m_window.get(), u"SeuilProbatoire"_s)->trigger();
+
+    prudent->trigger();
+    QCOMPARE(m_window->windowTitle(), u"Sobrimetre"_s);
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), averageLevel);
+    QCOMPARE(label(u"Attente"_s)->text(), averageWait);
+}
+
 void TestLiveEstimate::tooltips_data()
 {
     QTest::addColumn<QTime>("now");
     QTest::addColumn<QStringList>("typed"); // box, text, box, text...
     QTest::addColumn<bool>("probationary");
+    QTest::addColumn<bool>("prudent");
     QTest::addColumn<QString>("levelTip");
     QTest::addColumn<QString>("waitTip");
 
     const QStringList wines{u"Poids"_s, u"70"_s, u"NB_V"_s, u"3"_s};
-    const QString wineTip = u"Soit environ 0,32 mg par litre d'air expiré. Retour à 0,00 g/l "
-                            u"dans environ 5 h, vers 2 h 15."_s;
+    const QString wineTip = u"Selon les personnes, entre 0,52 et 0,81 g/l. Soit environ 0,32 mg "
+                            u"par litre d'air expiré. Retour à 0,00 g/l dans environ 5 h, vers "
+                            u"2 h 15."_s;
     QTest::newRow("three wines at 20 h 47: back to zero after midnight, rounded up")
-            << QTime(20, 47) << wines << false << wineTip
+            << QTime(20, 47) << wines << false << false << wineTip
             << u"Conduite possible vers 22 h 50 (seuil 0,5 g/l)"_s;
     QTest::newRow("the 0,2 limit: four hours to wait, past midnight")
-            << QTime(20, 47) << wines << true << wineTip
+            << QTime(20, 47) << wines << true << false << wineTip
             << u"Conduite possible vers 0 h 50 (seuil 0,2 g/l)"_s;
+    // 0.8082 falls to 0 in 8.08 hours, to 0.5 in 3.08 (4 shown).
+    QTest::newRow("prudent: the high level, its breath and its fall at 0.10 g/l per hour")
+            << QTime(20, 47) << wines << false << true
+            << u"Estimation prudente. Estimation moyenne : 0,65 g/l ; selon les personnes, entre "
+               u"0,52 et 0,81 g/l. Soit environ 0,40 mg par litre d'air expiré. Retour à 0,00 g/l "
+               u"dans environ 8 h, vers 4 h 55."_s
+            << u"Conduite possible vers 0 h 50 (seuil 0,5 g/l)"_s;
+    // One beer of 10 g for 120 kg: 10 / 105, 10 / 84, 10 / 67.2.
     QTest::newRow("back to zero in less than an hour, no clock time, no wait")
             << QTime(12, 0) << QStringList{u"Poids"_s, u"120"_s, u"NB_B"_s, u"1"_s} << false
-            << u"Soit environ 0,06 mg par litre d'air expiré. Retour à 0,00 g/l dans moins "
-               u"d'une heure."_s
+            << false
+            << u"Selon les personnes, entre 0,10 et 0,15 g/l. Soit environ 0,06 mg par litre "
+               u"d'air expiré. Retour à 0,00 g/l dans moins d'une heure."_s
             << QString();
-    QTest::newRow("nothing drunk: the breath alone")
-            << QTime(12, 0) << QStringList{u"Poids"_s, u"70"_s} << false
+    QTest::newRow("nothing drunk: the breath alone, no spread")
+            << QTime(12, 0) << QStringList{u"Poids"_s, u"70"_s} << false << true
             << u"Soit environ 0,00 mg par litre d'air expiré."_s << QString();
 }
 
@@ -1151,6 +1233,7 @@ void TestLiveEstimate::tooltips()
     QFETCH(QTime, now);
     QFETCH(QStringList, typed);
     QFETCH(bool, probationary);
+    QFETCH(bool, prudent);
     QFETCH(QString, levelTip);
     QFETCH(QString, waitTip);
 
@@ -1160,6 +1243,8 @@ void TestLiveEstimate::tooltips()
     for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
         QVERIFY(typeInto(box(typed[i]), typed[i + 1]));
     child<QAction>(m_window.get(), u"SeuilProbatoire"_s)->setChecked(probationary);
+    child<QAction>(m_window.get(), u"EstimationPrudente"_s)->setChecked(prudent);
+    child<QAction>(m_window.get(), u"EstimationPrudente"_s)->setChecked(prudent);
 
     QCOMPARE(label(u"Alcoolémie"_s)->toolTip(), levelTip);
     QCOMPARE(label(u"Attente"_s)->toolTip(), waitTip);

@@ -652,22 +652,26 @@ void TestMainWindow::menus_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<QKeySequence>>("shortcuts");
 
-    QTest::newRow("Options") << u"Options"_s << u"&Options"_s
-                             << QStringList{u"Ini"_s,      u"GraphMenu"_s,       u"Sauve"_s,
-                                            u"Rétablir"_s, u"SeuilProbatoire"_s, u"Quitter"_s}
-                             << QStringList{u"&Initialiser"_s,
-                                            u"&Graphique"_s,
-                                            u"&Sauvegarder"_s,
-                                            u"&Rétablir"_s,
-                                            u"Seuil de 0,2 g/l (permis &probatoire, transport en "
-                                            u"commun)"_s,
-                                            u"&Quitter"_s}
-                             << QList<QKeySequence>{QKeySequence(Qt::Key_F2),
-                                                    QKeySequence(u"Ctrl+G"_s),
-                                                    QKeySequence(u"Ctrl+S"_s),
-                                                    QKeySequence(u"Ctrl+R"_s),
-                                                    QKeySequence(),
-                                                    QKeySequence(u"Ctrl+Q"_s)};
+    QTest::newRow("Options")
+            << u"Options"_s << u"&Options"_s
+            << QStringList{u"Ini"_s,      u"GraphMenu"_s,       u"Sauve"_s,
+                           u"Rétablir"_s, u"SeuilProbatoire"_s, u"EstimationPrudente"_s,
+                           u"Quitter"_s}
+            << QStringList{u"&Initialiser"_s,
+                           u"&Graphique"_s,
+                           u"&Sauvegarder"_s,
+                           u"&Rétablir"_s,
+                           u"Seuil de 0,2 g/l (permis &probatoire, transport en "
+                           u"commun)"_s,
+                           u"&Estimation prudente (écarts entre personnes)"_s,
+                           u"&Quitter"_s}
+            << QList<QKeySequence>{QKeySequence(Qt::Key_F2),
+                                   QKeySequence(u"Ctrl+G"_s),
+                                   QKeySequence(u"Ctrl+S"_s),
+                                   QKeySequence(u"Ctrl+R"_s),
+                                   QKeySequence(),
+                                   QKeySequence(),
+                                   QKeySequence(u"Ctrl+Q"_s)};
     QTest::newRow("help, without a shortcut for About")
             << u"Aide"_s << u"&?"_s << QStringList{u"MNotice"_s, u"Info"_s}
             << QStringList{u"&Notice"_s, u"&A propos..."_s}

@@ -1,7 +1,8 @@
 #include "graph.h"
 
-#include "printed_area.h"
+#include "printed_page.h"
 #include "toolkit/appearance.h"
+#include "toolkit/area.h"
 #include "toolkit/colors.h"
 #include "toolkit/line.h"
 #include "toolkit/message_box.h"
@@ -9,6 +10,9 @@
 #include "toolkit/screen_placement.h"
 #include "toolkit/widgets.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -16,6 +20,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QShortcut>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +37,10 @@ constexpr double twipsPerGramPerLitre = 2400;
 constexpr double lastDrinkX = 600;
 constexpr double peakX = 960;
 constexpr double twipsPerHourOfFall = 300;
+constexpr double clientWidth = 9255;
+constexpr double clientHeight = 6330;
+// The design's lines are one pixel wide at 96 dots per inch.
+constexpr double twipsPerDesignPixel = Twips::perInch / 96;
 
 // The labels' texts stand at the middle of their height, level with the lines they name.
 constexpr Qt::Alignment centredOnItsHeight = Qt::AlignLeft | Qt::AlignVCenter;
@@ -85,25 +94,31 @@ Graph::Graph(QWidget *owner)
     setFont(arial(8.25, FontStyle::Bold));
     // A white page in black ink under any desktop palette: it prints as it shows.
     setColors(this, Colour::black, Colour::white);
-    Twips::fixClientSize(this, 9255, 6330);
+    Twips::fixClientSize(this, clientWidth, clientHeight);
     keepInsideScreenWhenShown(this);
     createWidgets();
     connectEvents();
 }
 
-void Graph::ShowCurve(QWidget *owner, double peakLevel, double fallHours, bool probationaryLimit)
+void Graph::ShowCurve(QWidget *owner, const CurveContent &content)
 {
     Graph graph(owner);
-    graph.LigneProbatoire->setVisible(probationaryLimit);
+    graph.setPageFacts(content.facts);
+    graph.LigneProbatoire->setVisible(content.probationaryLimit);
     // The limit in force stands out, its value in red as its line.
-    if (probationaryLimit)
+    if (content.probationaryLimit)
         setTextColor(graph.Etiquette13, Colour::red);
-    graph.drawCurve(peakLevel, fallHours);
+    graph.drawCurve(content.curve.peakLevel, content.curve.fallHours);
+    if (content.lowCurve)
+        graph.drawSpread(*content.lowCurve, content.curve);
     graph.exec();
 }
 
 void Graph::createWidgets()
 {
+    Bande = new Area(this, Colour::spreadBand);
+    Bande->setObjectName(u"Bande"_s);
+    Bande->hide();
     const QColor &ink = Colour::black;
     Ligne1 = newLine(this, u"Ligne1"_s, {600, 120}, {600, 5640}, ink);
     Ligne2 = newLine(this, u"Ligne2"_s, {600, 5640}, {8880, 5640}, ink);
@@ -199,42 +214,123 @@ void Graph::drawCurve(double peakLevel, double fallHours)
     setAccessibleDescription(curveInWords(peakLevel, fallHours));
 }
 
+// The band runs under both curves: from the last drink up to the high peak and down the high
+// fall, then back along the low fall and up to the low peak.
+void Graph::drawSpread(const CurvePeakAndFall &low, const CurvePeakAndFall &high)
+{
+    const auto peakY = [](double level) {
+        return toSingle(axisY - twipsPerGramPerLitre * level);
+    };
+    const auto fallEndX = [](double hours) {
+        return toSingle(peakX + hours * twipsPerHourOfFall);
+    };
+    Bande->setCorners({QPointF(lastDrinkX, axisY), QPointF(peakX, peakY(high.peakLevel)),
+                       QPointF(fallEndX(high.fallHours), axisY),
+                       QPointF(fallEndX(low.fallHours), axisY),
+                       QPointF(peakX, peakY(low.peakLevel))});
+    Bande->show();
+    const QLocale locale;
+    setAccessibleDescription(accessibleDescription()
+                             + u". Selon les personnes, pic entre %1 et %2 g/l"_s
+                                       .arg(locale.toString(low.peakLevel, 'f', 2),
+                                            locale.toString(high.peakLevel, 'f', 2)));
+}
+
 void Graph::Impression_Click()
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        showWarning(this, u"Impression impossible : aucune imprimante n'est installée."_s);
+        savePageAsPdf();
         return;
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     PrintForm(printer);
 }
 
+// Where no printer is installed, as at many homes, the same page goes to a PDF file of the
+// user's choice, by default in the documents folder, or the home folder without one, under the
+// day's date.
+void Graph::savePageAsPdf()
+{
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const QString suggested = (documents.exists() ? documents : QDir::home())
+                                      .filePath(u"Sobrimetre-%1.pdf"_s.arg(
+                                              QDate::currentDate().toString(u"yyyy-MM-dd"_s)));
+    const QString fileName = QFileDialog::getSaveFileName(
+            this, u"Aucune imprimante n'est installée : enregistrer la page en PDF"_s, suggested,
+            u"Documents PDF (*.pdf)"_s);
+    if (fileName.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    PrintForm(printer);
+}
+
 void Graph::PrintForm(QPrinter &printer)
 {
-    Impression->hide();
-    const QPixmap image = grab();
-    const QSizeF sizeInInches(Twips::fromPixels(width()) / Twips::perInch,
-                              Twips::fromPixels(height()) / Twips::perInch);
-
     QString failure;
     printer.setDocName(windowTitle());
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (painter.begin(&printer)) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QRectF area = printedArea(sizeInInches,
-                                        printer.pageRect(QPrinter::DevicePixel).size(),
-                                        printer.resolution());
-        painter.drawPixmap(area, image, QRectF(image.rect()));
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintPage(painter, QRectF(QPointF(), printer.pageRect(QPrinter::DevicePixel).size()),
+                  QDateTime::currentDateTime(), m_pageFacts, clientHeight / clientWidth,
+                  [this](QPainter &figurePainter, const QRectF &figure) {
+                      paintFigure(figurePainter, figure);
+                  });
         if (!painter.end() || printer.printerState() == QPrinter::Error)
             failure = u"l'imprimante a refusé le travail."_s;
     } else {
         failure = u"l'imprimante n'a pas pu commencer le travail."_s;
     }
-    Impression->show();
-
     if (!failure.isEmpty())
         showWarning(this, u"Impression impossible : "_s + failure);
+}
+
+void Graph::paintFigure(QPainter &painter, const QRectF &target) const
+{
+    const double scale = target.width() / clientWidth;
+    const auto at = [&target, scale](double x, double y) {
+        return target.topLeft() + QPointF(x, y) * scale;
+    };
+    for (const Area *area : findChildren<Area *>()) {
+        if (area->isHidden())
+            continue;
+        QPolygonF corners;
+        for (const QPointF &corner : area->corners())
+            corners << at(corner.x(), corner.y());
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(area->fillColor());
+        painter.drawPolygon(corners);
+    }
+    for (const Line *line : findChildren<Line *>()) {
+        if (line->isHidden())
+            continue;
+        QPen pen(line->strokeColor(), line->strokeWidth() * twipsPerDesignPixel * scale);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(at(line->x1(), line->y1()), at(line->x2(), line->y2()));
+    }
+    // A label's font keeps its size against the figure: its points stand for twips at the
+    // window's size, for device units at the page's.
+    const double pointsPerFigurePoint = scale * Twips::perInch / painter.device()->logicalDpiY();
+    for (const QLabel *label : findChildren<QLabel *>()) {
+        if (label->isHidden())
+            continue;
+        const QRect pixels(label->mapTo(this, QPoint()), label->size());
+        const QRectF area(at(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y())),
+                          QSizeF(Twips::fromPixels(pixels.width()),
+                                 Twips::fromPixels(pixels.height()))
+                                  * scale);
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * pointsPerFigurePoint);
+        painter.setFont(font);
+        painter.setPen(textColor(label));
+        painter.drawText(area, static_cast<int>(label->alignment()), label->text());
+    }
 }
 
 void Graph::keyPressEvent(QKeyEvent *event)

@@ -1,17 +1,43 @@
 // The curve window: over a 24-hour axis, the estimated level rising to its peak one hour after
 // the last drink and falling back to zero, above reference lines at 0,30, 0,50 and 0,80 g/l.
-// The main window opens it through ShowCurve with the peak it takes back from what it shows; a
-// click on the printer, Space or Enter on it, or Ctrl+P prints the window.
+// The main window opens it through ShowCurve with the peak it takes back from what it shows and
+// the facts of the printed page; a click on the printer, Space or Enter on it, or Ctrl+P prints
+// a page with those facts and the curve on the default printer, or offers to save it as a PDF
+// file where no printer is installed.
 #pragma once
+
+#include "page_facts.h"
 
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
+class Area;
 class Line;
 class Picture;
 class QLabel;
+class QPainter;
 class QPrinter;
+
+// A curve: the level one hour after the last drink, then the hours it takes to fall to zero.
+struct CurvePeakAndFall
+{
+    double peakLevel = 0; // g/l
+    double fallHours = 0;
+};
+
+// What the window draws and prints.
+struct CurveContent
+{
+    CurvePeakAndFall curve;
+    // The 0,20 g/l line of probationary drivers.
+    bool probationaryLimit = false;
+    // With the prudent estimate, the curve is the high one, and the spread between people is a
+    // band from the low curve up to it.
+    std::optional<CurvePeakAndFall> lowCurve;
+    PageFacts facts;
+};
 
 class Graph : public QDialog
 {
@@ -19,19 +45,24 @@ class Graph : public QDialog
 public:
     explicit Graph(QWidget *owner = nullptr);
 
-    // Builds the window afresh over owner, draws the curve of the given peak (g/l) and fall
-    // (hours from the peak down to zero), with the 0,20 g/l line of probationary drivers when
-    // asked, and shows it modally. Returns when the user has closed the window, which is then
-    // gone.
-    static void ShowCurve(QWidget *owner, double peakLevel, double fallHours,
-                          bool probationaryLimit);
+    // Builds the window afresh over owner, draws the content's curve, with the 0,20 g/l line
+    // and the band when it asks for them, and shows it modally, ready to print a page with its
+    // facts. Returns when the user has closed the window, which is then gone.
+    static void ShowCurve(QWidget *owner, const CurveContent &content);
 
     // Moves the top of the rise and the end of the fall; every other end stays where it is.
     void drawCurve(double peakLevel, double fallHours);
+    // Fills the band between the low curve and the high one, the curve drawn.
+    void drawSpread(const CurvePeakAndFall &low, const CurvePeakAndFall &high);
+    void setPageFacts(const PageFacts &facts) { m_pageFacts = facts; }
 
-    // Prints the client area as on screen, without the print button, at its on-screen size.
-    // A failure is told to the user; the window stays as it was.
+    // Prints an A4 page: the facts, and the window's figure (its lines and labels, not the
+    // print button) drawn at the page's width. A failure is told to the user; the window stays
+    // as it was.
     void PrintForm(QPrinter &printer);
+
+    // Paints the figure as vectors into target, keeping the client area's proportions.
+    void paintFigure(QPainter &painter, const QRectF &target) const;
 
 protected:
     // Only the window system's close button closes the window: Escape does not.
@@ -43,7 +74,10 @@ private:
     void createHourAxis();
     void connectEvents();
     void Impression_Click();
+    void savePageAsPdf();
 
+    // The spread between people, under everything else; shown with the prudent estimate only.
+    Area *Bande{};
     // The axes, the reference lines at 0,30, 0,50 and 0,80 g/l, the rise and the fall; the line
     // at 0,20 g/l shows only for probationary drivers.
     Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneProbatoire{}, *LigneCr{},
@@ -63,4 +97,6 @@ private:
             *Etiquette3{}, *Etiquette4{}, *Etiquette5{}, *Etiquette6{}, *Etiquette7{},
             *Etiquette8{}, *Etiquette9{};
     Picture *Impression{};
+
+    PageFacts m_pageFacts;
 };

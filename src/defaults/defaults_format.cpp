@@ -67,7 +67,10 @@ std::string fitToTextField(std::string_view utf8Text)
 
 std::string writeDefaults(const DefaultsRecord &record)
 {
-    std::string file(record.probationary ? largestDefaultsFileSize : defaultsFileSize, '\0');
+    const std::size_t size = record.prudent        ? largestDefaultsFileSize
+                             : record.probationary ? probationaryFileSize
+                                                   : defaultsFileSize;
+    std::string file(size, '\0');
     visitInFileOrder(
             record,
             [&file](std::size_t index, const std::string &text) {
@@ -76,8 +79,11 @@ std::string writeDefaults(const DefaultsRecord &record)
                 file.replace(index * defaultsRecordSize, textFieldLength, bytes);
             },
             [&file](std::size_t index, std::int16_t code) { putCode(file, index, code); });
-    if (record.probationary)
-        putCode(file, defaultsRecordCount, probationaryLimitOn);
+    if (size > defaultsFileSize)
+        putCode(file, defaultsRecordCount,
+                record.probationary ? probationaryLimitOn : probationaryLimitOff);
+    if (record.prudent)
+        putCode(file, defaultsRecordCount + 1, prudentEstimateOn);
     return file;
 }
 
@@ -97,7 +103,9 @@ void readDefaults(std::string_view fileBytes, DefaultsRecord &record)
                 if (!bytes.empty())
                     code = codeIn(bytes);
             });
-    // Only a whole 17th record counts: a cut one says nothing sure.
-    record.probationary = fileBytes.size() >= largestDefaultsFileSize
+    // Only a whole record counts: a cut one says nothing sure.
+    record.probationary = fileBytes.size() >= probationaryFileSize
                           && codeIn(fileBytes.substr(defaultsFileSize)) == probationaryLimitOn;
+    record.prudent = fileBytes.size() >= largestDefaultsFileSize
+                     && codeIn(fileBytes.substr(probationaryFileSize)) == prudentEstimateOn;
 }

@@ -13,11 +13,11 @@ double readDelay(std::string_view utf8Text)
     }
 }
 
-CurvePeak curvePeak(double delayHours, double displayedLevel)
+CurvePeak curvePeak(double delayHours, double displayedLevel, double eliminationRate)
 {
     const double correction = delayHours <= hoursToPeak
                                       ? 0
-                                      : (delayHours - hoursToPeak) * eliminationPerHour;
+                                      : (delayHours - hoursToPeak) * eliminationRate;
     const double peak = displayedLevel > 0 ? displayedLevel + correction : displayedLevel;
-    return {peak, peak / eliminationPerHour};
+    return {peak, peak / eliminationRate};
 }

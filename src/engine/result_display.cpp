@@ -79,11 +79,17 @@ ResultDisplay presentResult(const EstimateResult &result)
     display.noteBold = look.noteBold;
     display.notePoints = look.notePoints;
     display.message = look.message;
+    display.verdict = result.verdict;
     display.estimated = true;
     display.breath = formatLevel(result.level / bloodPerBreath);
-    display.hoursToZero = result.level / eliminationPerHour;
+    display.hoursToZero = result.level
+                          / (result.prudent ? slowEliminationPerHour : eliminationPerHour);
     display.hoursToDrive = result.waitDisplay;
     display.limit = result.limit;
+    display.prudent = result.prudent;
+    display.low = formatLevel(result.low);
+    display.middle = formatLevel(result.middle);
+    display.high = formatLevel(result.high);
     return display;
 }
 
@@ -116,6 +122,21 @@ ResultDisplay restoredDisplay()
     display.noteColour = NoteColour::Restored;
     display.notePoints = instructionPoints;
     return display;
+}
+
+std::string_view verdictInWords(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Yellow:
+        return "Prudence : sous le seuil légal, mais les réflexes peuvent déjà être altérés.";
+    case Verdict::Red:
+        return "Stop, ne conduisez pas.";
+    case Verdict::RedSevere:
+        return "Stop, ne conduisez surtout pas : 0,8 g/l ou plus.";
+    case Verdict::Green:
+        break;
+    }
+    return "Conduite possible.";
 }
 
 std::string_view hourUnit(double hours)

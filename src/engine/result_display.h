@@ -57,6 +57,7 @@ struct ResultDisplay
     std::optional<bool> noteBold; // unset: the message keeps its boldness
     std::optional<double> notePoints; // unset: the message keeps its size
     NoteMessage message = NoteMessage::Instruction;
+    Verdict verdict = Verdict::Green;
 
     // What the tooltips add: the level in the breath (mg per litre of exhaled air, two decimals,
     // "." as decimal point), the hours until the level is back to 0, and the whole hours shown
@@ -66,6 +67,12 @@ struct ResultDisplay
     double hoursToZero = 0;
     double hoursToDrive = 0;
     DrivingLimit limit = DrivingLimit::Standard;
+    // The spread between people, written as the level is, and whether the level shown is the
+    // prudent (high) estimate rather than the average person's.
+    bool prudent = false;
+    std::string low;
+    std::string middle;
+    std::string high;
 };
 
 // The display of an estimate. Below 0.3 g/l green and the instructions; then the caution in
@@ -83,6 +90,9 @@ ResultDisplay startupDisplay();
 // The blank result after the factory values are restored: the instructions in dark blue at 8.25
 // points, bold as they were (the window drops a bold that would not fit).
 ResultDisplay restoredDisplay();
+
+// The verdict in words, a sentence of its own: what a screen reader says and the page prints.
+std::string_view verdictInWords(Verdict verdict);
 
 // "heures" after more than one hour, else "heure", as the units beside the delay and the wait
 // read.

@@ -5,6 +5,7 @@
 
 #include "curve/graph.h"
 #include "engine/curve_peak.h"
+#include "engine/read_number.h"
 #include "scale.h"
 #include "toolkit/result_label.h"
 #include "windows/apropos.h"
@@ -46,24 +47,55 @@ void Sobrimetre::closeEvent(QCloseEvent *event)
 }
 
 // The curve of the level as shown, rounded to two decimals: the displayed text is read back
-// with the user's decimal separator.
+// with the user's decimal separator. With the prudent estimate the level falls at its slow rate,
+// over the band of the spread between people, from the low level shown in the level's tooltip.
 void Sobrimetre::GraphMenu_Click()
 {
     bool shown = false;
     double level = QLocale().toDouble(Alcoolémie->text(), &shown);
     if (!shown)
         level = 0;
-    const CurvePeak peak = curvePeak(readDelay(Délai->text().toStdString()), level);
-    Graph::ShowCurve(this, peak.level, peak.fallHours, SeuilProbatoire->isChecked());
+    const double delay = readDelay(Délai->text().toStdString());
+    const bool prudent = m_shown.estimated && m_shown.prudent;
+    const CurvePeak peak = curvePeak(delay, level,
+                                     prudent ? slowEliminationPerHour : eliminationPerHour);
+    CurveContent content;
+    content.curve = {peak.level, peak.fallHours};
+    content.probationaryLimit = SeuilProbatoire->isChecked();
+    if (prudent) {
+        const CurvePeak low = curvePeak(delay, readNumber(m_shown.low), fastEliminationPerHour);
+        content.lowCurve = CurvePeakAndFall{low.level, low.fallHours};
+    }
+    content.facts = pageFacts();
+    Graph::ShowCurve(this, content);
 }
 
 // The 0.2 g/l limit: the caption says so, the scale's 0,20 stands out in red as the limit, and
 // the estimate follows at once.
 void Sobrimetre::SeuilProbatoire_Click(bool on)
 {
-    setWindowTitle(on ? u"Sobrimetre (seuil 0,2 g/l)"_s : u"Sobrimetre"_s);
+    showOptionsInCaption();
     scale->markLimit(on ? DrivingLimit::Probationary : DrivingLimit::Standard);
     Recompute();
+}
+
+// The prudent estimate: the level, light, alerts, message, bar and wait follow the high estimate
+// at once, and the caption says so.
+void Sobrimetre::EstimationPrudente_Click()
+{
+    showOptionsInCaption();
+    Recompute();
+}
+
+void Sobrimetre::showOptionsInCaption()
+{
+    QStringList options;
+    if (SeuilProbatoire->isChecked())
+        options << u"seuil 0,2 g/l"_s;
+    if (EstimationPrudente->isChecked())
+        options << u"estimation prudente"_s;
+    setWindowTitle(options.isEmpty() ? u"Sobrimetre"_s
+                                     : u"Sobrimetre (%1)"_s.arg(options.join(u", "_s)));
 }
 
 void Sobrimetre::MNotice_Click()

@@ -254,6 +254,10 @@ void Sobrimetre::createMenus()
                               u"Seuil de 0,2 g/l (permis &probatoire, transport en commun)"_s,
                               QKeySequence());
     SeuilProbatoire->setCheckable(true);
+    EstimationPrudente = addItem(Options, u"EstimationPrudente"_s,
+                                 u"&Estimation prudente (écarts entre personnes)"_s,
+                                 QKeySequence());
+    EstimationPrudente->setCheckable(true);
     Quitter = addItem(Options, u"Quitter"_s, u"&Quitter"_s, Qt::CTRL | Qt::Key_Q);
 
     Aide = addMenu(u"Aide"_s, u"&?"_s);

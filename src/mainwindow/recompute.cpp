@@ -87,6 +87,7 @@ void Sobrimetre::Recompute()
         inputs.delayHours = numberIn(Délai);
         inputs.limit = SeuilProbatoire->isChecked() ? DrivingLimit::Probationary
                                                     : DrivingLimit::Standard;
+        inputs.prudent = EstimationPrudente->isChecked();
         result = estimate(inputs);
     } catch (const ArithmeticOverflow &) {
         // The results of other values must not stand as if they were these values'.
@@ -107,7 +108,9 @@ void Sobrimetre::warnAboutWeight()
 
 void Sobrimetre::showDisplay(const ResultDisplay &display)
 {
-    const ResultTips tips = tipsOf(display, m_clock());
+    m_shown = display;
+    m_shownTips = tipsOf(display, m_clock());
+    const ResultTips &tips = m_shownTips;
     Alcoolémie->showResult(withDecimalPoint(display.level), tips.level);
     Attente->showResult(QString::fromStdString(display.wait), tips.wait);
     Etiquette15->setText(QString::fromUtf8(display.waitUnit));

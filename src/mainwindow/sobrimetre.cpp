@@ -72,6 +72,7 @@ void Sobrimetre::connectEvents()
     connect(GraphImg, &Picture::clicked, this, &Sobrimetre::GraphMenu_Click);
     connect(GraphMenu, &QAction::triggered, this, &Sobrimetre::GraphMenu_Click);
     connect(SeuilProbatoire, &QAction::toggled, this, &Sobrimetre::SeuilProbatoire_Click);
+    connect(EstimationPrudente, &QAction::toggled, this, &Sobrimetre::EstimationPrudente_Click);
     connect(MNotice, &QAction::triggered, this, &Sobrimetre::MNotice_Click);
     connect(Info, &QAction::triggered, this, &Sobrimetre::Info_Click);
 }

@@ -9,6 +9,8 @@
 
 #include "defaults/defaults_record.h"
 #include "engine/drink_category.h"
+#include "engine/result_display.h"
+#include "tips.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -29,7 +31,7 @@ class QRadioButton;
 class ResultLabel;
 class Scale;
 class Shape;
-struct ResultDisplay;
+struct PageFacts;
 
 class Sobrimetre : public QMainWindow
 {
@@ -87,6 +89,9 @@ private:
     void SelectWholeText();
     void warnAboutWeight();
     void showDisplay(const ResultDisplay &display);
+    // What the curve's printed page tells of the person, the drinks, the options and the result
+    // shown.
+    PageFacts pageFacts() const;
 
     // The usual values: what the fields hold of them, and their copy into the fields.
     DefaultsRecord usualValues() const;
@@ -113,12 +118,18 @@ private:
     void MNotice_Click();
     void Info_Click();
     void SeuilProbatoire_Click(bool on);
+    void EstimationPrudente_Click();
+    // The caption names the options in force.
+    void showOptionsInCaption();
 
     // 1 when the window is idle; 0 while the program itself fills the fields, so that the
     // notifications of those changes neither recompute nor mark. A filling holds it at 0 for its
     // own scope, so that one that stops early leaves it as it was.
     qint16 Ready = 1;
     Clock m_clock;
+    // The result shown, and what its tooltips tell.
+    ResultDisplay m_shown;
+    ResultTips m_shownTips;
 
     // The person.
     Frame *Cadre1{}, *Cadre4{};
@@ -155,6 +166,6 @@ private:
 
     // The menus.
     QMenu *Options{}, *Aide{};
-    QAction *Ini{}, *GraphMenu{}, *Sauve{}, *Rétablir{}, *SeuilProbatoire{}, *Quitter{}, *MNotice{},
-            *Info{};
+    QAction *Ini{}, *GraphMenu{}, *Sauve{}, *Rétablir{}, *SeuilProbatoire{}, *EstimationPrudente{},
+            *Quitter{}, *MNotice{}, *Info{};
 };

@@ -15,10 +15,25 @@ QString clockText(int minuteOfDay)
                             QString::number(minuteOfDay % 60).rightJustified(2, u'0'));
 }
 
+// How far people lie apart, whenever the level shown is above 0; with the prudent estimate, the
+// average person's level too.
+QString spreadOf(const ResultDisplay &display)
+{
+    if (display.level == formatLevel(0))
+        return {};
+    const QString range = u"entre %1 et %2 g/l"_s.arg(withDecimalPoint(display.low),
+                                                      withDecimalPoint(display.high));
+    if (display.prudent)
+        return u"Estimation prudente. Estimation moyenne : %1 g/l ; selon les personnes, %2. "_s
+                .arg(withDecimalPoint(display.middle), range);
+    return u"Selon les personnes, %1. "_s.arg(range);
+}
+
 QString levelTip(const ResultDisplay &display, int secondsNow)
 {
-    const QString breath = u"Soit environ %1 mg par litre d'air expiré."_s.arg(
-            withDecimalPoint(display.breath));
+    const QString breath = spreadOf(display)
+                           + u"Soit environ %1 mg par litre d'air expiré."_s.arg(
+                                   withDecimalPoint(display.breath));
     if (display.hoursToZero <= 0)
         return breath;
     const QString zero = withDecimalPoint(formatLevel(0));
@@ -30,13 +45,12 @@ QString levelTip(const ResultDisplay &display, int secondsNow)
                           clockText(clockAfter(secondsNow, display.hoursToZero)));
 }
 
-QString waitTip(const ResultDisplay &display, int secondsNow)
+QString driveAt(const ResultDisplay &display, int secondsNow)
 {
     if (display.hoursToDrive <= 0)
         return {};
-    return u"Conduite possible vers %1 (seuil %2 g/l)"_s
-            .arg(clockText(clockAfter(secondsNow, display.hoursToDrive)),
-                 QLocale().toString(legalLimitOf(display.limit), 'f', 1));
+    return u"vers %1 (seuil %2 g/l)"_s.arg(clockText(clockAfter(secondsNow, display.hoursToDrive)),
+                                           QLocale().toString(legalLimitOf(display.limit), 'f', 1));
 }
 
 } // namespace
@@ -46,7 +60,9 @@ ResultTips tipsOf(const ResultDisplay &display, QTime now)
     if (!display.estimated)
         return {};
     const int secondsNow = now.msecsSinceStartOfDay() / 1000;
-    return {levelTip(display, secondsNow), waitTip(display, secondsNow)};
+    const QString drive = driveAt(display, secondsNow);
+    return {levelTip(display, secondsNow),
+            drive.isEmpty() ? QString() : u"Conduite possible "_s + drive, drive};
 }
 
 QString withDecimalPoint(const std::string &text)

@@ -1,5 +1,5 @@
-// What the level and the wait tell on hovering, and to a screen reader: the level in the breath
-// and when it is back to 0,00 g/l; when the wait before driving is over. Clock times are rounded
+// What the level and the wait tell on hovering, and to a screen reader: how far people lie apart,
+// the level in the breath and when it is back to 0,00 g/l; when the wait before driving is over. Clock times are rounded
 // up to 5 minutes, never earlier than the estimate says.
 #pragma once
 
@@ -12,6 +12,8 @@ struct ResultTips
 {
     QString level;
     QString wait;
+    // The end of the wait's tip: "vers 22 h 50 (seuil 0,5 g/l)".
+    QString driveAt;
 };
 
 // Both tips are empty while there is no estimate; now is the time of day when it ran.

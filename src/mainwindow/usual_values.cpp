@@ -59,6 +59,7 @@ DefaultsRecord Sobrimetre::usualValues() const
     values.sexCode = OptionH->isChecked() ? sexMan : sexWoman;
     values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
     values.probationary = SeuilProbatoire->isChecked();
+    values.prudent = EstimationPrudente->isChecked();
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
         values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
@@ -78,6 +79,7 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     (values.corpulenceCode == corpulenceNormal ? CorpuN : CorpuF)->setChecked(true);
     CocheR->setChecked(values.mealCode == mealTaken);
     SeuilProbatoire->setChecked(values.probationary);
+    EstimationPrudente->setChecked(values.prudent);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
         column.volume->setText(QString::fromStdString(values[drink.category].volume));

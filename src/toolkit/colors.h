@@ -32,6 +32,9 @@ inline const QColor blue = fromBgr(0xFF0000); // an accepted delay
 inline const QColor darkBlue = fromBgr(0xC00000); // the instructions restored
 // The panels of the main window's frames and options.
 inline const QColor panel{224, 231, 223};
+// The spread between people under the curve: pale enough for the curve and the reference lines
+// over it to read, on screen and on paper.
+inline const QColor spreadBand{214, 228, 242};
 // The push buttons of a light desktop, where the program fixes the colours around them.
 inline const QColor buttonFace{240, 240, 240};
 

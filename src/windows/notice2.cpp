@@ -1,5 +1,6 @@
 #include "notice2.h"
 
+#include "caution.h"
 #include "notice1.h"
 
 #include <QPushButton>
@@ -24,16 +25,8 @@ constexpr HelpText secondPageTexts[] = {
          u"faite que pour un délai minimum de 1 heure après la dernière prise d'alcool. Le "
          u"programme indique, s'il y a lieu, dans le cadre \"ATTENDRE ENCORE...\", le délai "
          u"minimum d'attente supplémentaire à respecter avant de prendre le volant."},
-        {u"Etiquette11",
-         {360, 2880, 8535, 255},
-         HelpText::Warning,
-         u"MAIS ATTENTION ! IL NE S'AGIT QUE D'ÉVALUATION ET NON DE MESURE !"},
-        {u"Etiquette12",
-         {360, 3240, 8535, 495},
-         HelpText::Body,
-         u"Il existe en effet d'importantes VARIATIONS INDIVIDUELLES portant sur la tolérance à "
-         u"alcoolémie égale et sur la rapidité du retour à la normale après l'absorption de "
-         u"boissons alcoolisées."},
+        {u"Etiquette11", {360, 2880, 8535, 255}, HelpText::Warning, Caution::evaluationNotMeasure},
+        {u"Etiquette12", {360, 3240, 8535, 495}, HelpText::Body, Caution::individualVariations},
         {u"Etiquette15",
          {360, 3840, 8535, 495},
          HelpText::Body,

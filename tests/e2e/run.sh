@@ -368,6 +368,13 @@ if [ "${#printed[@]}" -gt 0 ]; then
     $sudo cat "${printed[0]}" >"$work/printed.pdf"
     check "the printout is a PDF of one page" \
         test "$(pdfinfo "$work/printed.pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = 1
+    check "the printout is an A4 page" \
+        grep -q '^Page size:.*(A4)' <(pdfinfo "$work/printed.pdf" 2>/dev/null)
+    pdftotext -layout "$work/printed.pdf" "$work/printed.txt" 2>/dev/null
+    page_says() { grep -q -- "$1" "$work/printed.txt"; }
+    check "the page has its title" page_says "Sobrimetre : estimation de l'alcoolémie"
+    check "the page gives the weight as entered, 70 kg" page_says "70 kg"
+    check "the page gives the level shown, 0,43 g/l" page_says "0,43 g/l"
     pdftoppm -r 96 -png -singlefile "$work/printed.pdf" "$shots/printed-page" 2>/dev/null
     ink=$("$probe" dark "$shots/printed-page.png" 2>/dev/null || echo 0)
     check "the printed page carries the axes, labels and curve ($ink dark pixels)" test "$ink" -ge 500

@@ -1,0 +1,180 @@
+#include "printed_page.h"
+
+#include "toolkit/appearance.h"
+#include "toolkit/colors.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double millimetresPerInch = 25.4;
+
+// Writes the page from top to bottom: each call paints at the cursor and moves it below what
+// it painted.
+class PageWriter
+{
+public:
+    PageWriter(QPainter &painter, const QRectF &page)
+        : m_painter(painter)
+        , m_page(page)
+        , m_cursor(page.top())
+        , m_millimetre(painter.device()->logicalDpiY() / millimetresPerInch)
+    { }
+
+    double millimetres(double count) const { return count * m_millimetre; }
+    double cursor() const { return m_cursor; }
+    void moveTo(double y) { m_cursor = y; }
+    void skip(double millimetreCount) { m_cursor += millimetres(millimetreCount); }
+
+    // Text wrapped within the given left and width (the page's by default).
+    void paragraph(const QString &text, const QFont &font, const QColor &colour = Colour::black)
+    {
+        paragraphIn(text, font, colour, m_page.left(), m_page.width());
+    }
+
+    void paragraphIn(const QString &text, const QFont &font, const QColor &colour, double left,
+                     double width)
+    {
+        m_painter.setFont(font);
+        m_painter.setPen(colour);
+        QRectF bounds;
+        m_painter.drawText(QRectF(left, m_cursor, width, m_page.bottom() - m_cursor),
+                           Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text, &bounds);
+        m_cursor += bounds.height();
+    }
+
+    // Height of text wrapped across the page's width.
+    double heightOf(const QString &text, const QFont &font) const
+    {
+        m_painter.setFont(font);
+        return m_painter
+                .boundingRect(QRectF(m_page.left(), 0, m_page.width(), m_page.height()),
+                              Qt::TextWordWrap, text)
+                .height();
+    }
+
+    // Labels in bold, their values beside them, one per line, in a column of the page.
+    void facts(const QList<PageFacts::Fact> &facts, double left, double width)
+    {
+        const QFont labelFont = arial(10, FontStyle::Bold);
+        const QFont valueFont = arial(10, FontStyle::Regular);
+        const QFontMetricsF labelMetrics(labelFont, m_painter.device());
+        double labelWidth = 0;
+        for (const PageFacts::Fact &fact : facts)
+            labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(fact.label + u" :"_s));
+        const double valueLeft = left + labelWidth + millimetres(2);
+        for (const PageFacts::Fact &fact : facts) {
+            const double top = m_cursor;
+            paragraphIn(fact.label + u" :"_s, labelFont, Colour::black, left, labelWidth);
+            m_cursor = top;
+            paragraphIn(fact.value, valueFont, Colour::black, valueLeft, left + width - valueLeft);
+        }
+    }
+
+    // A table whose first row is its heading; the first column is left-aligned, the others,
+    // numbers, right-aligned in equal columns.
+    void table(const QList<QStringList> &rows, double left, double width)
+    {
+        const double firstWidth = width * 0.4;
+        const double otherWidth = rows.isEmpty() || rows.first().size() < 2
+                                          ? 0
+                                          : (width - firstWidth) / (rows.first().size() - 1);
+        bool heading = true;
+        for (const QStringList &row : rows) {
+            m_painter.setFont(arial(10, heading ? FontStyle::Bold : FontStyle::Regular));
+            m_painter.setPen(Colour::black);
+            const double height = QFontMetricsF(m_painter.font(), m_painter.device()).height();
+            for (qsizetype column = 0; column < row.size(); ++column) {
+                const QRectF cell = column == 0
+                                            ? QRectF(left, m_cursor, firstWidth, height)
+                                            : QRectF(left + firstWidth + (column - 1) * otherWidth,
+                                                     m_cursor, otherWidth, height);
+                m_painter.drawText(cell,
+                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
+                                   row[column]);
+            }
+            m_cursor += height;
+            heading = false;
+        }
+    }
+
+private:
+    QPainter &m_painter;
+    QRectF m_page;
+    double m_cursor;
+    double m_millimetre;
+};
+
+QString printedAtText(const QDateTime &printedAt)
+{
+    const QLocale french(QLocale::French, QLocale::France);
+    return u"Imprimé le %1 à %2 h %3"_s
+            .arg(french.toString(printedAt.date(), u"d MMMM yyyy"_s),
+                 QString::number(printedAt.time().hour()),
+                 QString::number(printedAt.time().minute()).rightJustified(2, u'0'));
+}
+
+} // namespace
+
+void paintPage(QPainter &painter, const QRectF &page, const QDateTime &printedAt,
+               const PageFacts &facts, double heightPerWidth,
+               const std::function<void(QPainter &, const QRectF &)> &paintFigure)
+{
+    painter.save();
+    PageWriter writer(painter, page);
+    writer.paragraph(u"Sobrimetre : estimation de l'alcoolémie"_s, arial(16, FontStyle::Bold),
+                     Colour::darkRed);
+    writer.paragraph(printedAtText(printedAt), arial(9, FontStyle::Regular));
+    writer.skip(5);
+
+    // The person on the left, the drinks on the right.
+    const double columnsTop = writer.cursor();
+    const double gap = writer.millimetres(8);
+    const double personWidth = (page.width() - gap) * 0.42;
+    const double drinksLeft = page.left() + personWidth + gap;
+    const QFont heading = arial(11, FontStyle::Bold);
+    writer.paragraphIn(u"La personne"_s, heading, Colour::black, page.left(), personWidth);
+    writer.skip(1);
+    writer.facts(facts.person, page.left(), personWidth);
+    const double personBottom = writer.cursor();
+    writer.moveTo(columnsTop);
+    writer.paragraphIn(u"Les boissons"_s, heading, Colour::black, drinksLeft,
+                       page.right() - drinksLeft);
+    writer.skip(1);
+    QList<QStringList> drinks{{u"Boisson"_s, u"Verres"_s, u"Volume (cl)"_s, u"Degré"_s}};
+    drinks += facts.drinks;
+    writer.table(drinks, drinksLeft, page.right() - drinksLeft);
+    writer.moveTo(std::max(personBottom, writer.cursor()));
+    writer.skip(3);
+    writer.paragraph(u"Options : "_s + facts.options, arial(10, FontStyle::Regular));
+    writer.skip(5);
+
+    writer.paragraph(u"Le résultat"_s, heading);
+    writer.skip(1);
+    writer.facts(facts.result, page.left(), page.width());
+    writer.skip(6);
+
+    // The curve takes the page's width, or less where the caution at the foot needs the room.
+    const QFont cautionFont = arial(9, FontStyle::Italic);
+    const double cautionTop = page.bottom() - writer.heightOf(facts.caution, cautionFont);
+    const double room = cautionTop - writer.millimetres(4) - writer.cursor();
+    const double width = std::min(page.width(), room / heightPerWidth);
+    if (width > 0) {
+        const QRectF figure(page.left() + (page.width() - width) / 2, writer.cursor(), width,
+                            width * heightPerWidth);
+        painter.save();
+        painter.setClipRect(figure);
+        paintFigure(painter, figure);
+        painter.restore();
+    }
+    writer.moveTo(cautionTop);
+    writer.paragraph(facts.caution, cautionFont, Colour::darkRed);
+    painter.restore();
+}
