@@ -178,14 +178,6 @@ Shown factoryShown()
     return {};
 }
 
-QStringList padded(const QStringList &texts)
-{
-    QStringList result;
-    for (const QString &value : texts)
-        result << value.leftJustified(6, u' ');
-    return result;
-}
-
 enum class Command { Reload, ReloadButton, Restore };
 
 // What may stand at Defaut.dat besides a plain file. "ailleurs/valeurs.dat" stands for a file of
@@ -271,6 +263,8 @@ private Q_SLOTS:
     void startUpShowsTheFile_data();
     void startUpShowsTheFile();
     void savedWeightCountsAsItsNumber();
+    void loadedTextTakesMoreDigits_data();
+    void loadedTextTakesMoreDigits();
     void savedValuesComeBack_data();
     void savedValuesComeBack();
     void startUpWithoutUsableFile_data();
@@ -561,7 +555,7 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
 
     const QByteArray threeRecords = fileOf({text("80"), code(2), code(2)});
     Shown firstThree;
-    firstThree.weight = u"80    "_s;
+    firstThree.weight = u"80"_s;
     firstThree.woman = true;
     firstThree.strongBuild = true;
     QTest::newRow("three records, the rest factory") << true << threeRecords << firstThree;
@@ -569,53 +563,44 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
     Shown sexThree;
     sexThree.woman = true;
     sexThree.meal = true;
-    sexThree.drinks = padded(factoryDrinks);
     QTest::newRow("sex code 3 selects woman")
             << true << savedFile({{2, code(3)}, {4, code(1)}}) << sexThree;
 
     Shown mealTwo;
     mealTwo.strongBuild = true;
-    mealTwo.drinks = padded(factoryDrinks);
     QTest::newRow("meal code 2 leaves the box unchecked, corpulence 0 is strong")
             << true << savedFile({{3, code(0)}, {4, code(2)}}) << mealTwo;
 
     Shown zeroText;
-    zeroText.drinks = padded(factoryDrinks);
     zeroText.drinks[2] = QString();
     QTest::newRow("record of zero bytes leaves its box empty")
             << true << savedFile({{7, QByteArray(6, '\0')}}) << zeroText;
 
     Shown noWeight;
-    noWeight.drinks = padded(factoryDrinks);
     QTest::newRow("weight 0 leaves Poids empty") << true << savedFile({{1, text("0")}}) << noWeight;
     QTest::newRow("negative weight leaves Poids empty")
             << true << savedFile({{1, text("-70")}}) << noWeight;
 
     Shown accents;
-    accents.weight = u"72kg  "_s;
-    accents.drinks = padded(factoryDrinks);
-    accents.drinks[0] = u"é     "_s;
-    accents.drinks[11] = u"12€   "_s;
+    accents.weight = u"72kg"_s;
+    accents.drinks[0] = u"é"_s;
+    accents.drinks[11] = u"12€"_s;
     QTest::newRow("8-bit characters read back as typed")
             << true << savedFile({{1, text("72kg")}, {5, text("\xE9")}, {16, text("12\x80")}})
             << accents;
 
     Shown blankVolume;
-    blankVolume.drinks = padded(factoryDrinks);
-    blankVolume.drinks[4] = u"      "_s;
-    QTest::newRow("saved blank volume stays blank")
+    blankVolume.drinks[4] = QString();
+    QTest::newRow("saved blank volume comes back empty")
             << true << savedFile({{9, text("")}}) << blankVolume;
 
     Shown whole;
-    whole.weight = u"64    "_s;
-    whole.drinks = padded(factoryDrinks);
+    whole.weight = u"64"_s;
     Shown probationary;
-    probationary.drinks = padded(factoryDrinks);
     probationary.probationary = true;
     QTest::newRow("17th record of code 1: the 0,2 limit on")
             << true << savedFile() + fileOf({code(1)}) << probationary;
     Shown standard;
-    standard.drinks = padded(factoryDrinks);
     QTest::newRow("17th record of code 2: the limit stays off")
             << true << savedFile() + fileOf({code(2)}) << standard;
     QTest::newRow("17th record cut short: the limit stays off")
@@ -648,7 +633,7 @@ void TestDefaultsWindow::savedWeightCountsAsItsNumber()
 {
     writeFile(fileName, fileOf({text("80")}));
     startWindow();
-    QCOMPARE(box(u"Poids"_s)->text(), u"80    "_s);
+    QCOMPARE(box(u"Poids"_s)->text(), u"80"_s);
 
     apply({typed(u"NB_B"_s, u"2"_s)});
     QCOMPARE(m_boxes->count(), 0);
@@ -658,6 +643,42 @@ void TestDefaultsWindow::savedWeightCountsAsItsNumber()
     QVERIFY(label(u"Alcoolémie"_s)->text() != level);
     apply({typed(u"Poids"_s, u"80"_s)});
     QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
+}
+
+// A loaded value comes without the blanks that pad it in the file: End then a digit adds the
+// digit, where six characters would have filled the box.
+void TestDefaultsWindow::loadedTextTakesMoreDigits_data()
+{
+    QTest::addColumn<bool>("reloaded"); // by F2 rather than at start-up
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("weight at start-up") << false << u"Poids"_s;
+    QTest::newRow("weight after F2") << true << u"Poids"_s;
+    QTest::newRow("wine volume at start-up") << false << u"VOL_V"_s;
+    QTest::newRow("champagne degree after F2") << true << u"DEG_C"_s;
+}
+
+void TestDefaultsWindow::loadedTextTakesMoreDigits()
+{
+    QFETCH(bool, reloaded);
+    QFETCH(QString, name);
+    const QByteArray file = savedFile({{1, text("82")}, {11, text("82")}, {16, text("82")}});
+    if (reloaded) {
+        startWindow();
+        writeFile(fileName, file);
+        press(QKeySequence(Qt::Key_F2));
+    } else {
+        writeFile(fileName, file);
+        startWindow();
+    }
+
+    QLineEdit *loaded = box(name);
+    QCOMPARE(loaded->text(), u"82"_s);
+    loaded->setFocus();
+    QTest::keyClick(loaded, Qt::Key_End);
+    QTest::keyClick(loaded, Qt::Key_5);
+    QCOMPARE(loaded->text(), u"825"_s);
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
 }
 
 void TestDefaultsWindow::savedValuesComeBack_data()
@@ -689,15 +710,14 @@ void TestDefaultsWindow::savedValuesComeBack()
         run(command);
     }
     Shown expected;
-    expected.weight = u"72.5  "_s;
+    expected.weight = u"72.5"_s;
     expected.woman = true;
     expected.strongBuild = true;
     expected.meal = true;
-    expected.drinks = padded(factoryDrinks);
-    expected.drinks[0] = u"      "_s;
+    expected.drinks[0] = QString();
     expected.drinks[1] = u"123456"_s;
-    expected.drinks[2] = u"50    "_s;
-    expected.drinks[3] = u"8°    "_s;
+    expected.drinks[2] = u"50"_s;
+    expected.drinks[3] = u"8°"_s;
     verifyShown(expected);
     verifyBlankResult();
     QCOMPARE(m_boxes->count(), 0);
@@ -780,10 +800,9 @@ void TestDefaultsWindow::readOnlyFileShownAndKept()
 
     startWindow();
     Shown saved;
-    saved.weight = u"64    "_s;
+    saved.weight = u"64"_s;
     saved.woman = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[3] = u"6     "_s;
+    saved.drinks[3] = u"6"_s;
     verifyShown(saved);
     QCOMPARE(m_boxes->count(), 0);
 
@@ -835,8 +854,7 @@ void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
     startWindow();
     Shown expected;
     if (savedValuesShown) {
-        expected.weight = u"64    "_s;
-        expected.drinks = padded(factoryDrinks);
+        expected.weight = u"64"_s;
     }
     verifyShown(expected);
     QCOMPARE(m_boxes->count(), 0);
@@ -894,9 +912,8 @@ void TestDefaultsWindow::commandsClearRedVerdict_data()
     saved.woman = true;
     saved.strongBuild = true;
     saved.meal = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[2] = u"50    "_s;
-    saved.drinks[3] = u"8     "_s;
+    saved.drinks[2] = u"50"_s;
+    saved.drinks[3] = u"8"_s;
     const QColor green = fromBgr(0x008000);
     QTest::newRow("F2 reloads the saved values") << Command::Reload << saved << green << false;
     QTest::newRow("Initialiser button reloads the saved values")
@@ -952,11 +969,10 @@ void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
 
     press(QKeySequence(Qt::Key_F2));
     Shown saved;
-    saved.weight = u"64    "_s;
+    saved.weight = u"64"_s;
     saved.woman = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[6] = u"15    "_s;
-    saved.drinks[7] = u"13.5  "_s;
+    saved.drinks[6] = u"15"_s;
+    saved.drinks[7] = u"13.5"_s;
     saved.probationary = true;
     verifyShown(saved);
     verifyBlankResult();
@@ -973,7 +989,7 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds_data()
 
     QTest::newRow("file deleted: created empty, factory values") << u"delete"_s << factoryShown();
     Shown firstThree;
-    firstThree.weight = u"80    "_s;
+    firstThree.weight = u"80"_s;
     QTest::newRow("shorter file: its three records, the rest factory")
             << u"shorten"_s << firstThree;
     QTest::newRow("folder in its place: nothing to read, factory values")
@@ -989,7 +1005,7 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds()
         before << text("7");
     writeFile(fileName, fileOf(before));
     startWindow();
-    QCOMPARE(box(u"Poids"_s)->text(), u"64    "_s);
+    QCOMPARE(box(u"Poids"_s)->text(), u"64"_s);
 
     QVERIFY(QFile::remove(fileName));
     if (change == u"shorten"_s)

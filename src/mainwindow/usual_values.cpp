@@ -20,6 +20,20 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// A text as it was typed: Defaut.dat keeps six characters, padded with blanks, and a box full of
+// blanks takes no more keystrokes and reads them out to a screen reader.
+QString asTyped(const std::string &field)
+{
+    QString text = QString::fromStdString(field);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
 void Sobrimetre::Form_Load()
 {
     const QScopedValueRollback filling(Ready, qint16(0));
@@ -68,11 +82,11 @@ DefaultsRecord Sobrimetre::usualValues() const
 }
 
 // A weight is kept only when it reads as more than 0; any code but 1 selects a woman, a strong
-// build and no meal. The texts go into their boxes as they stand, and every box turns black.
+// build and no meal. The texts go into their boxes without the blanks that pad them, and every
+// box turns black.
 void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
 {
-    Poids->setText(hasPositiveWeight(values.weight) ? QString::fromStdString(values.weight)
-                                                    : QString());
+    Poids->setText(hasPositiveWeight(values.weight) ? asTyped(values.weight) : QString());
     setTextColor(Poids, Colour::black);
     (values.sexCode == sexMan ? OptionH : OptionF)->setChecked(true);
     (values.corpulenceCode == corpulenceNormal ? CorpuN : CorpuF)->setChecked(true);
@@ -80,9 +94,9 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     SeuilProbatoire->setChecked(values.probationary);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
-        column.volume->setText(QString::fromStdString(values[drink.category].volume));
+        column.volume->setText(asTyped(values[drink.category].volume));
         setTextColor(column.volume, Colour::black);
-        column.degree->setText(QString::fromStdString(values[drink.category].degree));
+        column.degree->setText(asTyped(values[drink.category].degree));
         setTextColor(column.degree, Colour::black);
     }
 }
