@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -43,6 +44,13 @@ const QStringList countBoxes{u"NB_K"_s, u"NB_B"_s, u"NB_A"_s, u"NB_V"_s, u"NB_D"
 const QStringList factoryDrinks{u"12"_s, u"12"_s, u"25"_s, u"5"_s,  u"4"_s,  u"44"_s,
                                 u"12"_s, u"11"_s, u"4"_s,  u"40"_s, u"12"_s, u"12"_s};
 const QString fileName = u"Defaut.dat"_s;
+
+// What the tip beside the message panel says after a save into the file at path, from the
+// current directory.
+QString savedIn(const QString &path)
+{
+    return u"Valeurs enregistrées dans "_s + QDir::current().absoluteFilePath(path);
+}
 
 // A text field as stored: the 8-bit characters padded with blanks to six.
 QByteArray text(const QByteArray &characters)
@@ -280,6 +288,7 @@ private Q_SLOTS:
     void reloadAfterRestoreBringsSavedValuesBack();
     void reloadShowsWhatTheFileNowHolds_data();
     void reloadShowsWhatTheFileNowHolds();
+    void saveTipGoesByItself();
 
 private:
     void startWindow();
@@ -313,6 +322,9 @@ void TestDefaultsWindow::init()
 {
     m_folder = std::make_unique<TemporaryWorkingDirectory>();
     m_boxes = std::make_unique<MessageBoxWatcher>();
+    // The tip of an earlier test's save would stand for this one's.
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestDefaultsWindow::cleanup()
@@ -446,6 +458,9 @@ QStringList TestDefaultsWindow::widgetSnapshot() const
 {
     QStringList snapshot;
     for (const QWidget *child : m_window->findChildren<QWidget *>()) {
+        // The tip that a save shows stands beside the window, not in it.
+        if (child->windowType() == Qt::ToolTip)
+            continue;
         QString state = child->objectName() + u' ' + textColor(child).name() + u' '
                         + backgroundColor(child).name()
                         + (child->isHidden() ? u" hidden"_s : u""_s);
@@ -538,6 +553,8 @@ void TestDefaultsWindow::saveWritesTheFields()
     const QByteArray saved = contentOf(m_folder->filePath(fileName));
     QCOMPARE(saved.size(), expected.size());
     QCOMPARE(saved.toHex(' '), expected.toHex(' '));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), savedIn(fileName));
     QCOMPARE(widgetSnapshot(), before);
     QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{fileName});
@@ -784,6 +801,7 @@ void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything()
     QVERIFY2(message.startsWith(saveFailureText), qPrintable(message));
     // The system's reason follows.
     QVERIFY2(message.size() > saveFailureText.size() + 3, qPrintable(message));
+    QVERIFY(!QToolTip::isVisible());
     QCOMPARE(widgetSnapshot(), widgetsBefore);
     QCOMPARE(directorySnapshot(), directoryBefore);
     QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
@@ -872,10 +890,12 @@ void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
         QCOMPARE(contentOf(fileName).left(6), text("72"));
         QCOMPARE(modeOf(fileName), modeBeforeSave | S_IRUSR | S_IWUSR);
         QCOMPARE(QFileInfo(fileName).isSymLink(), kind != OddFile::WriteOnlyFile);
+        QCOMPARE(QToolTip::text(), savedIn(kind == OddFile::WriteOnlyFile ? fileName : elsewhere));
     } else {
         QTRY_COMPARE(m_boxes->count(), 1);
         QCOMPARE(m_boxes->texts().constFirst(), saveFailureText + u" : "_s + saveRefusal);
         QCOMPARE(directorySnapshot(), beforeSave);
+        QVERIFY(!QToolTip::isVisible());
     }
 }
 
@@ -1017,6 +1037,17 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds()
     QCOMPARE(m_boxes->count(), 0);
     verifyShown(expected);
     verifyBlankResult();
+}
+
+// The tip that tells where the values went stays a few seconds, then goes by itself.
+void TestDefaultsWindow::saveTipGoesByItself()
+{
+    startWindow();
+    press(QKeySequence(u"Ctrl+S"_s));
+    QVERIFY(QToolTip::isVisible());
+    QTest::qWait(2000);
+    QVERIFY(QToolTip::isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 3000);
 }
 
 QTEST_MAIN(TestDefaultsWindow)

@@ -1,7 +1,8 @@
 // The user's usual values in the fields: start-up and the reload command put back those of
-// Defaut.dat, the restore command the factory ones, the save command writes them to the file.
-// Start-up and restore also empty the glass counts, set the delay to one hour and show a blank
-// result; they compute nothing, the first estimate comes with the user's next edit.
+// Defaut.dat, the restore command the factory ones, the save command writes them to the file
+// and says where. Start-up and restore also empty the glass counts, set the delay to one hour
+// and show a blank result; they compute nothing, the first estimate comes with the user's next
+// edit.
 #include "sobrimetre.h"
 
 #include "defaults/defaults_file.h"
@@ -12,11 +13,13 @@
 #include "toolkit/colors.h"
 #include "toolkit/frame.h"
 #include "toolkit/message_box.h"
+#include "toolkit/result_label.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -61,8 +64,15 @@ void Sobrimetre::Rétablir_Click()
 void Sobrimetre::Sauve_Click()
 {
     QString reason;
-    if (!saveDefaults(usualValues(), &reason))
+    if (!saveDefaults(usualValues(), &reason)) {
         showWarning(this, u"Les valeurs n'ont pas pu être enregistrées : %1"_s.arg(reason));
+        return;
+    }
+    // Says briefly where the values went, below the message panel, and goes by itself.
+    constexpr int shownForMs = 3000;
+    QToolTip::showText(Note->mapToGlobal(QPoint(0, Note->height())),
+                       u"Valeurs enregistrées dans %1"_s.arg(defaultsFilePath()), Note, {},
+                       shownForMs);
 }
 
 DefaultsRecord Sobrimetre::usualValues() const
