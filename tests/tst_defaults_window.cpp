@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -43,6 +44,13 @@ const QStringList countBoxes{u"NB_K"_s, u"NB_B"_s, u"NB_A"_s, u"NB_V"_s, u"NB_D"
 const QStringList factoryDrinks{u"12"_s, u"12"_s, u"25"_s, u"5"_s,  u"4"_s,  u"44"_s,
                                 u"12"_s, u"11"_s, u"4"_s,  u"40"_s, u"12"_s, u"12"_s};
 const QString fileName = u"Defaut.dat"_s;
+
+// What the tip beside the message panel says after a save into the file at path, from the
+// current directory.
+QString savedIn(const QString &path)
+{
+    return u"Valeurs enregistrées dans "_s + QDir::current().absoluteFilePath(path);
+}
 
 // A text field as stored: the 8-bit characters padded with blanks to six.
 QByteArray text(const QByteArray &characters)
@@ -179,14 +187,6 @@ Shown factoryShown()
     return {};
 }
 
-QStringList padded(const QStringList &texts)
-{
-    QStringList result;
-    for (const QString &value : texts)
-        result << value.leftJustified(6, u' ');
-    return result;
-}
-
 enum class Command { Reload, ReloadButton, Restore };
 
 // What may stand at Defaut.dat besides a plain file. "ailleurs/valeurs.dat" stands for a file of
@@ -272,6 +272,8 @@ private Q_SLOTS:
     void startUpShowsTheFile_data();
     void startUpShowsTheFile();
     void savedWeightCountsAsItsNumber();
+    void loadedTextTakesMoreDigits_data();
+    void loadedTextTakesMoreDigits();
     void savedValuesComeBack_data();
     void savedValuesComeBack();
     void startUpWithoutUsableFile_data();
@@ -287,6 +289,7 @@ private Q_SLOTS:
     void reloadAfterRestoreBringsSavedValuesBack();
     void reloadShowsWhatTheFileNowHolds_data();
     void reloadShowsWhatTheFileNowHolds();
+    void saveTipGoesByItself();
 
 private:
     void startWindow();
@@ -320,6 +323,9 @@ void TestDefaultsWindow::init()
 {
     m_folder = std::make_unique<TemporaryWorkingDirectory>();
     m_boxes = std::make_unique<MessageBoxWatcher>();
+    // The tip of an earlier test's save would stand for this one's.
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestDefaultsWindow::cleanup()
@@ -455,6 +461,9 @@ QStringList TestDefaultsWindow::widgetSnapshot() const
 {
     QStringList snapshot;
     for (const QWidget *child : m_window->findChildren<QWidget *>()) {
+        // The tip that a save shows stands beside the window, not in it.
+        if (child->windowType() == Qt::ToolTip)
+            continue;
         QString state = child->objectName() + u' ' + textColor(child).name() + u' '
                         + backgroundColor(child).name()
                         + (child->isHidden() ? u" hidden"_s : u""_s);
@@ -560,6 +569,8 @@ void TestDefaultsWindow::saveWritesTheFields()
     const QByteArray saved = contentOf(m_folder->filePath(fileName));
     QCOMPARE(saved.size(), expected.size());
     QCOMPARE(saved.toHex(' '), expected.toHex(' '));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), savedIn(fileName));
     QCOMPARE(widgetSnapshot(), before);
     QCOMPARE(QDir(u"."_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{fileName});
@@ -577,7 +588,7 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
 
     const QByteArray threeRecords = fileOf({text("80"), code(2), code(2)});
     Shown firstThree;
-    firstThree.weight = u"80    "_s;
+    firstThree.weight = u"80"_s;
     firstThree.woman = true;
     firstThree.strongBuild = true;
     QTest::newRow("three records, the rest factory") << true << threeRecords << firstThree;
@@ -585,53 +596,44 @@ void TestDefaultsWindow::startUpShowsTheFile_data()
     Shown sexThree;
     sexThree.woman = true;
     sexThree.meal = true;
-    sexThree.drinks = padded(factoryDrinks);
     QTest::newRow("sex code 3 selects woman")
             << true << savedFile({{2, code(3)}, {4, code(1)}}) << sexThree;
 
     Shown mealTwo;
     mealTwo.strongBuild = true;
-    mealTwo.drinks = padded(factoryDrinks);
     QTest::newRow("meal code 2 leaves the box unchecked, corpulence 0 is strong")
             << true << savedFile({{3, code(0)}, {4, code(2)}}) << mealTwo;
 
     Shown zeroText;
-    zeroText.drinks = padded(factoryDrinks);
     zeroText.drinks[2] = QString();
     QTest::newRow("record of zero bytes leaves its box empty")
             << true << savedFile({{7, QByteArray(6, '\0')}}) << zeroText;
 
     Shown noWeight;
-    noWeight.drinks = padded(factoryDrinks);
     QTest::newRow("weight 0 leaves Poids empty") << true << savedFile({{1, text("0")}}) << noWeight;
     QTest::newRow("negative weight leaves Poids empty")
             << true << savedFile({{1, text("-70")}}) << noWeight;
 
     Shown accents;
-    accents.weight = u"72kg  "_s;
-    accents.drinks = padded(factoryDrinks);
-    accents.drinks[0] = u"é     "_s;
-    accents.drinks[11] = u"12€   "_s;
+    accents.weight = u"72kg"_s;
+    accents.drinks[0] = u"é"_s;
+    accents.drinks[11] = u"12€"_s;
     QTest::newRow("8-bit characters read back as typed")
             << true << savedFile({{1, text("72kg")}, {5, text("\xE9")}, {16, text("12\x80")}})
             << accents;
 
     Shown blankVolume;
-    blankVolume.drinks = padded(factoryDrinks);
-    blankVolume.drinks[4] = u"      "_s;
-    QTest::newRow("saved blank volume stays blank")
+    blankVolume.drinks[4] = QString();
+    QTest::newRow("saved blank volume comes back empty")
             << true << savedFile({{9, text("")}}) << blankVolume;
 
     Shown whole;
-    whole.weight = u"64    "_s;
-    whole.drinks = padded(factoryDrinks);
+    whole.weight = u"64"_s;
     Shown probationary;
-    probationary.drinks = padded(factoryDrinks);
     probationary.probationary = true;
     QTest::newRow("17th record of code 1: the 0,2 limit on")
             << true << savedFile() + fileOf({code(1)}) << probationary;
     Shown standard;
-    standard.drinks = padded(factoryDrinks);
     QTest::newRow("17th record of code 2: the limit stays off")
             << true << savedFile() + fileOf({code(2)}) << standard;
     QTest::newRow("17th record cut short: the limit stays off")
@@ -672,7 +674,7 @@ void TestDefaultsWindow::savedWeightCountsAsItsNumber()
 {
     writeFile(fileName, fileOf({text("80")}));
     startWindow();
-    QCOMPARE(box(u"Poids"_s)->text(), u"80    "_s);
+    QCOMPARE(box(u"Poids"_s)->text(), u"80"_s);
 
     apply({typed(u"NB_B"_s, u"2"_s)});
     QCOMPARE(m_boxes->count(), 0);
@@ -682,6 +684,42 @@ void TestDefaultsWindow::savedWeightCountsAsItsNumber()
     QVERIFY(label(u"Alcoolémie"_s)->text() != level);
     apply({typed(u"Poids"_s, u"80"_s)});
     QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
+}
+
+// A loaded value comes without the blanks that pad it in the file: End then a digit adds the
+// digit, where six characters would have filled the box.
+void TestDefaultsWindow::loadedTextTakesMoreDigits_data()
+{
+    QTest::addColumn<bool>("reloaded"); // by F2 rather than at start-up
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("weight at start-up") << false << u"Poids"_s;
+    QTest::newRow("weight after F2") << true << u"Poids"_s;
+    QTest::newRow("wine volume at start-up") << false << u"VOL_V"_s;
+    QTest::newRow("champagne degree after F2") << true << u"DEG_C"_s;
+}
+
+void TestDefaultsWindow::loadedTextTakesMoreDigits()
+{
+    QFETCH(bool, reloaded);
+    QFETCH(QString, name);
+    const QByteArray file = savedFile({{1, text("82")}, {11, text("82")}, {16, text("82")}});
+    if (reloaded) {
+        startWindow();
+        writeFile(fileName, file);
+        press(QKeySequence(Qt::Key_F2));
+    } else {
+        writeFile(fileName, file);
+        startWindow();
+    }
+
+    QLineEdit *loaded = box(name);
+    QCOMPARE(loaded->text(), u"82"_s);
+    loaded->setFocus();
+    QTest::keyClick(loaded, Qt::Key_End);
+    QTest::keyClick(loaded, Qt::Key_5);
+    QCOMPARE(loaded->text(), u"825"_s);
+    QCOMPARE(contentOf(m_folder->filePath(fileName)), file);
 }
 
 void TestDefaultsWindow::savedValuesComeBack_data()
@@ -713,15 +751,14 @@ void TestDefaultsWindow::savedValuesComeBack()
         run(command);
     }
     Shown expected;
-    expected.weight = u"72.5  "_s;
+    expected.weight = u"72.5"_s;
     expected.woman = true;
     expected.strongBuild = true;
     expected.meal = true;
-    expected.drinks = padded(factoryDrinks);
-    expected.drinks[0] = u"      "_s;
+    expected.drinks[0] = QString();
     expected.drinks[1] = u"123456"_s;
-    expected.drinks[2] = u"50    "_s;
-    expected.drinks[3] = u"8°    "_s;
+    expected.drinks[2] = u"50"_s;
+    expected.drinks[3] = u"8°"_s;
     verifyShown(expected);
     verifyBlankResult();
     QCOMPARE(m_boxes->count(), 0);
@@ -788,6 +825,7 @@ void TestDefaultsWindow::failedSaveWarnsAndKeepsEverything()
     QVERIFY2(message.startsWith(saveFailureText), qPrintable(message));
     // The system's reason follows.
     QVERIFY2(message.size() > saveFailureText.size() + 3, qPrintable(message));
+    QVERIFY(!QToolTip::isVisible());
     QCOMPARE(widgetSnapshot(), widgetsBefore);
     QCOMPARE(directorySnapshot(), directoryBefore);
     QCOMPARE(QFileInfo(m_folder->filePath(fileName)).isDir(), folderInPlace);
@@ -804,10 +842,9 @@ void TestDefaultsWindow::readOnlyFileShownAndKept()
 
     startWindow();
     Shown saved;
-    saved.weight = u"64    "_s;
+    saved.weight = u"64"_s;
     saved.woman = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[3] = u"6     "_s;
+    saved.drinks[3] = u"6"_s;
     verifyShown(saved);
     QCOMPARE(m_boxes->count(), 0);
 
@@ -859,8 +896,7 @@ void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
     startWindow();
     Shown expected;
     if (savedValuesShown) {
-        expected.weight = u"64    "_s;
-        expected.drinks = padded(factoryDrinks);
+        expected.weight = u"64"_s;
     }
     verifyShown(expected);
     QCOMPARE(m_boxes->count(), 0);
@@ -878,10 +914,12 @@ void TestDefaultsWindow::oddFileNeitherHoldsUpStartUpNorTakesWrongSave()
         QCOMPARE(contentOf(fileName).left(6), text("72"));
         QCOMPARE(modeOf(fileName), modeBeforeSave | S_IRUSR | S_IWUSR);
         QCOMPARE(QFileInfo(fileName).isSymLink(), kind != OddFile::WriteOnlyFile);
+        QCOMPARE(QToolTip::text(), savedIn(kind == OddFile::WriteOnlyFile ? fileName : elsewhere));
     } else {
         QTRY_COMPARE(m_boxes->count(), 1);
         QCOMPARE(m_boxes->texts().constFirst(), saveFailureText + u" : "_s + saveRefusal);
         QCOMPARE(directorySnapshot(), beforeSave);
+        QVERIFY(!QToolTip::isVisible());
     }
 }
 
@@ -918,9 +956,8 @@ void TestDefaultsWindow::commandsClearRedVerdict_data()
     saved.woman = true;
     saved.strongBuild = true;
     saved.meal = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[2] = u"50    "_s;
-    saved.drinks[3] = u"8     "_s;
+    saved.drinks[2] = u"50"_s;
+    saved.drinks[3] = u"8"_s;
     const QColor green = fromBgr(0x008000);
     QTest::newRow("F2 reloads the saved values") << Command::Reload << saved << green << false;
     QTest::newRow("Initialiser button reloads the saved values")
@@ -976,11 +1013,10 @@ void TestDefaultsWindow::reloadAfterRestoreBringsSavedValuesBack()
 
     press(QKeySequence(Qt::Key_F2));
     Shown saved;
-    saved.weight = u"64    "_s;
+    saved.weight = u"64"_s;
     saved.woman = true;
-    saved.drinks = padded(factoryDrinks);
-    saved.drinks[6] = u"15    "_s;
-    saved.drinks[7] = u"13.5  "_s;
+    saved.drinks[6] = u"15"_s;
+    saved.drinks[7] = u"13.5"_s;
     saved.probationary = true;
     verifyShown(saved);
     verifyBlankResult();
@@ -997,7 +1033,7 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds_data()
 
     QTest::newRow("file deleted: created empty, factory values") << u"delete"_s << factoryShown();
     Shown firstThree;
-    firstThree.weight = u"80    "_s;
+    firstThree.weight = u"80"_s;
     QTest::newRow("shorter file: its three records, the rest factory")
             << u"shorten"_s << firstThree;
     QTest::newRow("folder in its place: nothing to read, factory values")
@@ -1013,7 +1049,7 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds()
         before << text("7");
     writeFile(fileName, fileOf(before));
     startWindow();
-    QCOMPARE(box(u"Poids"_s)->text(), u"64    "_s);
+    QCOMPARE(box(u"Poids"_s)->text(), u"64"_s);
 
     QVERIFY(QFile::remove(fileName));
     if (change == u"shorten"_s)
@@ -1025,6 +1061,17 @@ void TestDefaultsWindow::reloadShowsWhatTheFileNowHolds()
     QCOMPARE(m_boxes->count(), 0);
     verifyShown(expected);
     verifyBlankResult();
+}
+
+// The tip that tells where the values went stays a few seconds, then goes by itself.
+void TestDefaultsWindow::saveTipGoesByItself()
+{
+    startWindow();
+    press(QKeySequence(u"Ctrl+S"_s));
+    QVERIFY(QToolTip::isVisible());
+    QTest::qWait(2000);
+    QVERIFY(QToolTip::isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 3000);
 }
 
 QTEST_MAIN(TestDefaultsWindow)

@@ -5,6 +5,7 @@
 #include "system_reason.h"
 #include "temporary_files.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -171,4 +172,12 @@ bool saveDefaults(const DefaultsRecord &record, QString *reason)
     if (!failure.isEmpty() && reason)
         *reason = failure;
     return failure.isEmpty();
+}
+
+QString defaultsFilePath()
+{
+    const FileLocation file = locateFile(QFile::encodeName(defaultsFileName).toStdString());
+    const QString path = file.refusal.isEmpty() ? QFile::decodeName(file.path.c_str())
+                                                : defaultsFileName;
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }

@@ -22,3 +22,7 @@ DefaultsRecord readDefaultsFile();
 // Refuses anything but a regular file. On failure returns false with the reason in *reason; the
 // old file is then left as it was.
 bool saveDefaults(const DefaultsRecord &record, QString *reason);
+
+// The absolute path of the file that a save writes: Defaut.dat in the current directory, or the
+// file that the user's links lead to, as the user would look for it.
+QString defaultsFilePath();

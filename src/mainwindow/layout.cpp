@@ -83,7 +83,7 @@ void Sobrimetre::createSubjectFrame(QWidget *client)
 
     Cadre1 = newFrame(client, u"Cadre1"_s, u"Sujet"_s, {120, 200, 7095, 1200});
     Etiquette1 = newLabel(Cadre1, u"Etiquette1"_s, u"&Poids (en kg) :"_s, {120, 480, 1455, 255});
-    Poids = newTextBox(Cadre1, u"Poids"_s, 6, {1440, 480, 735, 375});
+    Poids = newNumberBox(Cadre1, u"Poids"_s, 6, {1440, 480, 735, 375});
     Poids->setFont(arial(9.75, FontStyle::Bold));
     setTextColor(Poids, Colour::black);
     Etiquette1->setBuddy(Poids);
@@ -153,8 +153,8 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
 
         const auto newBox = [&](const QString &prefix, int maxLength, double top,
                                 std::string_view text) {
-            QLineEdit *box = newTextBox(Cadre2, prefix + letter, maxLength,
-                                        {place.boxLeft, top, 615, 285});
+            QLineEdit *box = newNumberBox(Cadre2, prefix + letter, maxLength,
+                                          {place.boxLeft, top, 615, 285});
             box->setFont(boxFont);
             box->setText(QString::fromUtf8(text));
             return box;
@@ -187,7 +187,7 @@ void Sobrimetre::createResultLine(QWidget *client)
     setColors(Alcoolémie, Colour::black, Colour::green);
 
     Etiquette12 = newLabel(client, u"Etiquette12"_s, u"&après"_s, {4560, 4080, 735, 255});
-    Délai = newTextBox(client, u"Délai"_s, 2, {5280, 4035, 495, 435});
+    Délai = newNumberBox(client, u"Délai"_s, 2, {5280, 4035, 495, 435});
     Délai->setFont(large);
     Délai->setText(u"1"_s);
     Etiquette12->setBuddy(Délai);

@@ -1,7 +1,8 @@
 // The user's usual values in the fields: start-up and the reload command put back those of
-// Defaut.dat, the restore command the factory ones, the save command writes them to the file.
-// Start-up and restore also empty the glass counts, set the delay to one hour and show a blank
-// result; they compute nothing, the first estimate comes with the user's next edit.
+// Defaut.dat, the restore command the factory ones, the save command writes them to the file
+// and says where. Start-up and restore also empty the glass counts, set the delay to one hour
+// and show a blank result; they compute nothing, the first estimate comes with the user's next
+// edit.
 #include "sobrimetre.h"
 
 #include "defaults/defaults_file.h"
@@ -12,13 +13,29 @@
 #include "toolkit/colors.h"
 #include "toolkit/frame.h"
 #include "toolkit/message_box.h"
+#include "toolkit/result_label.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A text as it was typed: Defaut.dat keeps six characters, padded with blanks, and a box full of
+// blanks takes no more keystrokes and reads them out to a screen reader.
+QString asTyped(const std::string &field)
+{
+    QString text = QString::fromStdString(field);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
 
 void Sobrimetre::Form_Load()
 {
@@ -47,8 +64,15 @@ void Sobrimetre::Rétablir_Click()
 void Sobrimetre::Sauve_Click()
 {
     QString reason;
-    if (!saveDefaults(usualValues(), &reason))
+    if (!saveDefaults(usualValues(), &reason)) {
         showWarning(this, u"Les valeurs n'ont pas pu être enregistrées : %1"_s.arg(reason));
+        return;
+    }
+    // Says briefly where the values went, below the message panel, and goes by itself.
+    constexpr int shownForMs = 3000;
+    QToolTip::showText(Note->mapToGlobal(QPoint(0, Note->height())),
+                       u"Valeurs enregistrées dans %1"_s.arg(defaultsFilePath()), Note, {},
+                       shownForMs);
 }
 
 DefaultsRecord Sobrimetre::usualValues() const
@@ -69,11 +93,11 @@ DefaultsRecord Sobrimetre::usualValues() const
 }
 
 // A weight is kept only when it reads as more than 0; any code but 1 selects a woman, a strong
-// build and no meal. The texts go into their boxes as they stand, and every box turns black.
+// build and no meal. The texts go into their boxes without the blanks that pad them, and every
+// box turns black.
 void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
 {
-    Poids->setText(hasPositiveWeight(values.weight) ? QString::fromStdString(values.weight)
-                                                    : QString());
+    Poids->setText(hasPositiveWeight(values.weight) ? asTyped(values.weight) : QString());
     setTextColor(Poids, Colour::black);
     (values.sexCode == sexMan ? OptionH : OptionF)->setChecked(true);
     (values.corpulenceCode == corpulenceNormal ? CorpuN : CorpuF)->setChecked(true);
@@ -82,9 +106,9 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     EstimationPrudente->setChecked(values.prudent);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
-        column.volume->setText(QString::fromStdString(values[drink.category].volume));
+        column.volume->setText(asTyped(values[drink.category].volume));
         setTextColor(column.volume, Colour::black);
-        column.degree->setText(QString::fromStdString(values[drink.category].degree));
+        column.degree->setText(asTyped(values[drink.category].degree));
         setTextColor(column.degree, Colour::black);
     }
 }

@@ -4,6 +4,7 @@
 #include "colors.h"
 #include "frame.h"
 #include "line.h"
+#include "number_box.h"
 #include "picture.h"
 #include "shape.h"
 
@@ -49,9 +50,9 @@ ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString 
     return label;
 }
 
-QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area)
+QLineEdit *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area)
 {
-    auto *box = named(new QLineEdit(parent), name, area);
+    auto *box = named(new NumberBox(parent), name, area);
     box->setMaxLength(maxLength);
     // The boxes' texts have fixed colours (black, dark green, dark red, blue): the box is white
     // under any desktop palette.

@@ -27,7 +27,8 @@ ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString 
                             ResultLabel::Content content, const QString &text,
                             const TwipsRect &area,
                             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
-QLineEdit *newTextBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
+// A box in which a number is typed, at most maxLength characters (number_box.h).
+QLineEdit *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
 Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
                 const TwipsRect &area);
 // picture names one of the program's pictures, such as "horloge"; subject is what a screen
