@@ -17,10 +17,12 @@ PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev libicu-dev qt6-b
 # Xvfb, xdotool and xprop to drive the program, a CUPS scheduler with the cups-pdf printer (and
 # the poppler tools that read what it printed), /usr/bin/time and pkg-config for the start
 # benchmark; weston's headless compositor, Qt's Wayland plugin, and a session bus with the
-# accessibility registry through which the run presses the program's buttons under Wayland.
+# accessibility registry through which the run presses the program's buttons under Wayland; and
+# Orca, the screen reader, whose speech the run reads (a test tool only: the package does not
+# need it).
 E2E_PACKAGES := xvfb xdotool x11-utils cups cups-client printer-driver-cups-pdf ghostscript \
                 poppler-utils time pkg-config weston qt6-wayland dbus-daemon at-spi2-core \
-                python3-gi gir1.2-atspi-2.0
+                python3-gi gir1.2-atspi-2.0 orca
 # dpkg-shlibdeps for the package's dependencies, and Debian's checkers of a package, a menu entry
 # and AppStream data.
 PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
@@ -76,11 +78,12 @@ test-sanitize: deps
 	ctest --preset sanitize -j $(JOBS)
 
 # Drives the program on a virtual X display and a PDF printer as a person would, then starts it
-# natively under a headless Wayland compositor.
+# natively under a headless Wayland compositor, then has Orca read it while a person types.
 e2e: build deps-e2e
 	$(call build-targets,e2e_tools)
 	bash tests/e2e/run.sh $(BUILD)
 	bash tests/e2e/wayland.sh $(BUILD)
+	bash tests/e2e/orca.sh $(BUILD)
 
 # Another user swaps links under the save for 20 seconds (RACE_SECONDS=n to change), as root
 # acting as two users; fails on any change to the victim's files.

@@ -78,19 +78,26 @@ void TestScreenReader::cleanup()
 }
 
 // Three glasses of wine for a man of 70 kg: 0,65 g/l, two hours to wait, the stop and the red
-// light.
+// light; and in one sentence, by a notification that appears, which a screen reader speaks
+// wherever the focus is.
 void TestScreenReader::estimateIsAnnounced()
 {
     child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3"_s);
     for (const QString &event :
          {u"Alcoolémie: name"_s, u"Alcoolémie: value 0.65"_s, u"Attente: name"_s,
-          u"Attente: value 2"_s, u"FeuRouge: shown"_s, u"Note: name"_s})
+          u"Attente: value 2"_s, u"FeuRouge: shown"_s, u"Note: name"_s, u"Annonce: shown"_s})
         QVERIFY2(s_events.contains(event), qPrintable(event + u" in "_s + s_events.join(u", ")));
+    QAccessibleInterface *announcement = QAccessible::queryAccessibleInterface(
+            child(m_window.get(), u"Annonce"_s));
+    QCOMPARE(announcement->role(), QAccessible::Notification);
+    QCOMPARE(announcement->text(QAccessible::Name),
+             u"0,65 gramme par litre. Stop, ne conduisez pas. Attendre encore 2 heures."_s);
 
     // The same result again tells nothing new.
     s_events.clear();
     child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3.0"_s);
     QCOMPARE(s_events.filter(u": name"_s), QStringList());
+    QCOMPARE(s_events.filter(u"Annonce"_s), QStringList());
 }
 
 void TestScreenReader::restoreIsAnnounced()

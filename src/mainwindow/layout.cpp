@@ -4,6 +4,7 @@
 
 #include "scale.h"
 #include "texts.h"
+#include "toolkit/announcer.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/frame.h"
@@ -71,6 +72,8 @@ void Sobrimetre::createWidgets()
     createResultLine(client);
     createWaitFrame(client);
     scale = new Scale(client);
+    Annonce = new Announcer(client);
+    Annonce->setObjectName(u"Annonce"_s);
     createMenus();
     stackInDrawingOrder();
     setTabOrderOfFields();

@@ -8,6 +8,7 @@
 #include "scale.h"
 #include "texts.h"
 #include "tips.h"
+#include "toolkit/announcer.h"
 #include "toolkit/appearance.h"
 #include "toolkit/colors.h"
 #include "toolkit/message_box.h"
@@ -126,4 +127,6 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
     // A message that keeps its bold loses it where the bold text would not fit whole.
     if (!display.noteBold && Note->font().bold() && Note->fittingScale() < 1)
         setBold(Note, false);
+    if (display.estimated)
+        Annonce->announce(announcementOf(display));
 }

@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 
+class Announcer;
 class Frame;
 class Picture;
 class QAction;
@@ -163,6 +164,8 @@ private:
 
     // The scale beside the results, with its own widgets: lights, ticks, alert signs, level bar.
     Scale *scale{};
+    // Has a screen reader say each new result in a sentence.
+    Announcer *Annonce{};
 
     // The menus.
     QMenu *Options{}, *Aide{};

@@ -65,6 +65,23 @@ ResultTips tipsOf(const ResultDisplay &display, QTime now)
             drive.isEmpty() ? QString() : u"Conduite possible "_s + drive, drive};
 }
 
+QString announcementOf(const ResultDisplay &display)
+{
+    const QString level = withDecimalPoint(display.level);
+    // French puts the plural from 2 on: "1,50 gramme", "2,10 grammes".
+    const bool plural = QLocale().toDouble(level) >= 2;
+    QString sentence = u"%1 %2 par litre. "_s.arg(level, plural ? u"grammes"_s : u"gramme"_s);
+    if (display.prudent)
+        sentence += u"Estimation prudente. "_s;
+    sentence += QString::fromUtf8(verdictInWords(display.verdict));
+    if (display.hoursToDrive > 0)
+        sentence += u" Attendre encore %1 %2."_s.arg(QString::fromStdString(display.wait),
+                                                     QString::fromUtf8(display.waitUnit));
+    if (display.limit == DrivingLimit::Probationary)
+        sentence += u" Seuil de 0,2 gramme par litre."_s;
+    return sentence;
+}
+
 QString withDecimalPoint(const std::string &text)
 {
     return QString::fromStdString(text).replace(u'.', QLocale().decimalPoint());

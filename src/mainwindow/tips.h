@@ -19,5 +19,9 @@ struct ResultTips
 // Both tips are empty while there is no estimate; now is the time of day when it ran.
 ResultTips tipsOf(const ResultDisplay &display, QTime now);
 
+// What a screen reader says of an estimate in one go: "0,65 gramme par litre. Stop, ne conduisez
+// pas. Attendre encore 2 heures.", with the options in force.
+QString announcementOf(const ResultDisplay &display);
+
 // text, written with "." as its decimal point, with the user's decimal separator.
 QString withDecimalPoint(const std::string &text);

@@ -1,5 +1,6 @@
 #include "accessible_items.h"
 
+#include "announcer.h"
 #include "picture.h"
 #include "result_label.h"
 #include "windowless_item.h"
@@ -82,8 +83,28 @@ public:
     }
 };
 
+// A notification, which a screen reader speaks when it appears, whatever has the focus; it is
+// not showing until it has something to say.
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    { }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (widget()->accessibleName().isEmpty())
+            state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface *describe(const QString &className, QObject *object)
 {
+    if (className == u"Announcer")
+        return new AnnouncerAccessible(static_cast<Announcer *>(object));
     if (className == u"Picture")
         return new PictureAccessible(static_cast<Picture *>(object));
     if (className == u"ResultLabel")

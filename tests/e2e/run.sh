@@ -44,6 +44,8 @@ cleanup() {
 trap cleanup EXIT
 # shellcheck source=checks.sh
 source "$here/checks.sh"
+# shellcheck source=x11_windows.sh
+source "$here/x11_windows.sh"
 
 # ---------------------------------------------------------------------------------------------
 # The display and the printer. Xvfb must not reset when its last client leaves: a program
@@ -119,14 +121,6 @@ start_program() {
     program_pid=$!
 }
 
-# The ids of the program's visible windows, and those with a given caption.
-visible_windows() { xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null; }
-windows_named() { # exactly that caption (xdotool's own search ignores case)
-    local window
-    for window in $(visible_windows); do
-        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ] && echo "$window"
-    done
-}
 size_of() { # WIDTHxHEIGHT of a window in pixels
     local WIDTH=0 HEIGHT=0 X Y SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
@@ -135,32 +129,12 @@ size_of() { # WIDTHxHEIGHT of a window in pixels
 has_windows() { [ -n "$(visible_windows)" ]; }
 is_visible() { visible_windows | grep -qx "$1"; }
 is_gone() { ! is_visible "$1"; }
-has_window_named() { [ -n "$(windows_named "$1")" ]; }
 has_no_window_named() { [ -z "$(windows_named "$1")" ]; }
 program_ended() { # gone, or ended and not yet reaped
     ! kill -0 "$program_pid" 2>/dev/null || grep -q '^[0-9]* (.*) Z' "/proc/$program_pid/stat" 2>/dev/null
 }
 
-# No window manager runs on Xvfb: the run gives the focus itself, as a click on a caption would.
-focus() { xdotool windowfocus "$1" 2>/dev/null; sleep 0.15; }
 press() { focus "$main"; xdotool key "$@"; }
-click_at() { # click_at window x y: a click at pixel x, y of the window's client area
-    local X=0 Y=0
-    eval "$(client_origin "$1")"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
-    # The pointer moves away, so that no tooltip covers what the next check looks at.
-    xdotool mousemove 1270 1010
-}
-
-# The main window's client area lies below its menu bar: 9255 by 5955 twips, 617 by 397 pixels
-# at 96 DPI. The curve window has no menu bar.
-client_height_of_main=397
-client_origin() { # prints X=... Y=... of a window's client area
-    local X=0 Y=0 WIDTH=0 HEIGHT=0 SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
-    if [ "$1" = "${main:-}" ]; then Y=$((Y + HEIGHT - client_height_of_main)); fi
-    echo "X=$X Y=$Y"
-}
 
 # ---------------------------------------------------------------------------------------------
 # What a person sees: colours of pixels of the main window's client area
