@@ -4,6 +4,7 @@
 #include "mainwindow/sobrimetre.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 
@@ -16,6 +17,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QLineEdit *wineCount = nullptr;
+QAction *prudentEstimate = nullptr;
 
 // Typical values: a man of 72 kg, two hours after a cocktail and some glasses of wine. They are
 // written with Ready at 0, as start-up writes the fields: nothing is computed yet.
@@ -61,6 +63,15 @@ void recomputeWithinOneVerdict(benchmark::State &state)
 }
 BENCHMARK(recomputeWithinOneVerdict);
 
+// The same between two verdicts with the prudent estimate, whose tooltip says more.
+void recomputePrudentBetweenTwoVerdicts(benchmark::State &state)
+{
+    prudentEstimate->setChecked(true);
+    changeCountAlternately(state, u"0"_s, u"6"_s);
+    prudentEstimate->setChecked(false);
+}
+BENCHMARK(recomputePrudentBetweenTwoVerdicts);
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,6 +86,7 @@ int main(int argc, char *argv[])
     mainWindow.show();
     QApplication::processEvents();
     wineCount = child<QLineEdit>(&mainWindow, u"NB_V"_s);
+    prudentEstimate = child<QAction>(&mainWindow, u"EstimationPrudente"_s);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
