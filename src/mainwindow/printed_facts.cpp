@@ -34,9 +34,10 @@ QString typed(const QLineEdit *box, const QString &whenEmpty)
 PageFacts Sobrimetre::pageFacts() const
 {
     PageFacts facts;
+    const QString weight = Poids->text().trimmed();
     const QString delay = typed(Délai, u"0"_s);
     facts.person = {
-            {u"Poids"_s, typed(Poids, u"non indiqué"_s) + u" kg"_s},
+            {u"Poids"_s, weight.isEmpty() ? u"non indiqué"_s : weight + u" kg"_s},
             {u"Sexe"_s, OptionH->isChecked() ? u"homme"_s : u"femme"_s},
             {u"Corpulence"_s, CorpuN->isChecked() ? u"normale"_s : u"forte"_s},
             {u"Repas"_s, CocheR->checkState() == Qt::Checked ? u"oui"_s : u"non"_s},

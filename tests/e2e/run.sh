@@ -77,9 +77,12 @@ Printcap $cups/printcap
 ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 EOF
+# The scheduler keeps each job's document as the program sent it, in $cups/spool/d*: the
+# cups-pdf printer rewrites the page through Ghostscript, whose fonts no longer map to text.
 cat >"$cups/cupsd.conf" <<EOF
 Listen $cups/cups.sock
 LogLevel info
+PreserveJobFiles Yes
 WebInterface No
 Browsing No
 DefaultAuthType None
@@ -339,17 +342,20 @@ find_printed() {
 }
 check "the print button sends a page to the default printer, which writes a PDF" wait_until 40 find_printed
 if [ "${#printed[@]}" -gt 0 ]; then
-    $sudo cat "${printed[0]}" >"$work/printed.pdf"
+    $sudo cat "${printed[0]}" >"$shots/printed.pdf"
     check "the printout is a PDF of one page" \
-        test "$(pdfinfo "$work/printed.pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = 1
+        test "$(pdfinfo "$shots/printed.pdf" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = 1
     check "the printout is an A4 page" \
-        grep -q '^Page size:.*(A4)' <(pdfinfo "$work/printed.pdf" 2>/dev/null)
-    pdftotext -layout "$work/printed.pdf" "$work/printed.txt" 2>/dev/null
-    page_says() { grep -q -- "$1" "$work/printed.txt"; }
-    check "the page has its title" page_says "Sobrimetre : estimation de l'alcoolémie"
+        grep -q '^Page size:.*(A4)' <(pdfinfo "$shots/printed.pdf" 2>/dev/null)
+    sent=$($sudo find "$cups/spool" -maxdepth 1 -name 'd*' -newer "$work/before-printing" | head -n 1)
+    [ -n "$sent" ] && $sudo cat "$sent" >"$shots/sent.pdf"
+    pdftotext -layout "$shots/sent.pdf" "$shots/printed.txt" 2>/dev/null
+    page_says() { grep -q -- "$1" "$shots/printed.txt"; }
+    check "the page sent to the printer has its title, in text" \
+        page_says "Sobrimetre : estimation de l'alcoolémie"
     check "the page gives the weight as entered, 70 kg" page_says "70 kg"
     check "the page gives the level shown, 0,43 g/l" page_says "0,43 g/l"
-    pdftoppm -r 96 -png -singlefile "$work/printed.pdf" "$shots/printed-page" 2>/dev/null
+    pdftoppm -r 96 -png -singlefile "$shots/printed.pdf" "$shots/printed-page" 2>/dev/null
     ink=$("$probe" dark "$shots/printed-page.png" 2>/dev/null || echo 0)
     check "the printed page carries the axes, labels and curve ($ink dark pixels)" test "$ink" -ge 500
 fi
