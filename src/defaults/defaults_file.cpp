@@ -164,20 +164,15 @@ DefaultsRecord readDefaultsFile()
     return record;
 }
 
-bool saveDefaults(const DefaultsRecord &record, QString *reason)
+bool saveDefaults(const DefaultsRecord &record, QString *reason, QString *savedPath)
 {
     const FileLocation file = locateFile(QFile::encodeName(defaultsFileName).toStdString());
     const QString failure = file.refusal.isEmpty() ? replaceFile(file, writeDefaults(record))
                                                    : file.refusal;
     if (!failure.isEmpty() && reason)
         *reason = failure;
+    if (failure.isEmpty() && savedPath)
+        *savedPath = QDir::cleanPath(
+                QDir::current().absoluteFilePath(QFile::decodeName(file.path.c_str())));
     return failure.isEmpty();
-}
-
-QString defaultsFilePath()
-{
-    const FileLocation file = locateFile(QFile::encodeName(defaultsFileName).toStdString());
-    const QString path = file.refusal.isEmpty() ? QFile::decodeName(file.path.c_str())
-                                                : defaultsFileName;
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }

@@ -20,9 +20,7 @@ DefaultsRecord readDefaultsFile();
 // the saved values are either all new or all as before. The saved file keeps the old one's
 // permissions, always with read and write rights for its owner, so that the next start reads it.
 // Refuses anything but a regular file. On failure returns false with the reason in *reason; the
-// old file is then left as it was.
-bool saveDefaults(const DefaultsRecord &record, QString *reason);
-
-// The absolute path of the file that a save writes: Defaut.dat in the current directory, or the
-// file that the user's links lead to, as the user would look for it.
-QString defaultsFilePath();
+// old file is then left as it was. On success *savedPath, when asked for, is the absolute path
+// of the file written: Defaut.dat in the current directory, or the file that the user's links
+// lead to, as the user would look for it.
+bool saveDefaults(const DefaultsRecord &record, QString *reason, QString *savedPath = nullptr);

@@ -58,9 +58,8 @@ PageFacts Sobrimetre::pageFacts() const
 
     facts.result = {{u"Alcoolémie estimée"_s, Alcoolémie->text() + u" g/l"_s}};
     if (m_shown.estimated) {
-        if (m_shown.level != formatLevel(0)) {
-            const QString range = u"entre %1 et %2 g/l"_s.arg(withDecimalPoint(m_shown.low),
-                                                              withDecimalPoint(m_shown.high));
+        const QString range = spreadRangeOf(m_shown);
+        if (!range.isEmpty()) {
             if (m_shown.prudent)
                 facts.result.append(
                         {u"Estimation moyenne"_s, withDecimalPoint(m_shown.middle) + u" g/l"_s});

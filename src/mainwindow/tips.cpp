@@ -15,14 +15,12 @@ QString clockText(int minuteOfDay)
                             QString::number(minuteOfDay % 60).rightJustified(2, u'0'));
 }
 
-// How far people lie apart, whenever the level shown is above 0; with the prudent estimate, the
-// average person's level too.
+// How far people lie apart; with the prudent estimate, the average person's level too.
 QString spreadOf(const ResultDisplay &display)
 {
-    if (display.level == formatLevel(0))
+    const QString range = spreadRangeOf(display);
+    if (range.isEmpty())
         return {};
-    const QString range = u"entre %1 et %2 g/l"_s.arg(withDecimalPoint(display.low),
-                                                      withDecimalPoint(display.high));
     if (display.prudent)
         return u"Estimation prudente. Estimation moyenne : %1 g/l ; selon les personnes, %2. "_s
                 .arg(withDecimalPoint(display.middle), range);
@@ -63,6 +61,14 @@ ResultTips tipsOf(const ResultDisplay &display, QTime now)
     const QString drive = driveAt(display, secondsNow);
     return {levelTip(display, secondsNow),
             drive.isEmpty() ? QString() : u"Conduite possible "_s + drive, drive};
+}
+
+QString spreadRangeOf(const ResultDisplay &display)
+{
+    if (display.level == formatLevel(0))
+        return {};
+    return u"entre %1 et %2 g/l"_s.arg(withDecimalPoint(display.low),
+                                       withDecimalPoint(display.high));
 }
 
 QString announcementOf(const ResultDisplay &display)

@@ -23,5 +23,9 @@ ResultTips tipsOf(const ResultDisplay &display, QTime now);
 // pas. Attendre encore 2 heures.", with the options in force.
 QString announcementOf(const ResultDisplay &display);
 
+// How far people lie apart, "entre 0,52 et 0,81 g/l", whenever the level shown is above 0;
+// empty otherwise.
+QString spreadRangeOf(const ResultDisplay &display);
+
 // text, written with "." as its decimal point, with the user's decimal separator.
 QString withDecimalPoint(const std::string &text);

@@ -64,15 +64,15 @@ void Sobrimetre::Rétablir_Click()
 void Sobrimetre::Sauve_Click()
 {
     QString reason;
-    if (!saveDefaults(usualValues(), &reason)) {
+    QString savedPath;
+    if (!saveDefaults(usualValues(), &reason, &savedPath)) {
         showWarning(this, u"Les valeurs n'ont pas pu être enregistrées : %1"_s.arg(reason));
         return;
     }
     // Says briefly where the values went, below the message panel, and goes by itself.
     constexpr int shownForMs = 3000;
     QToolTip::showText(Note->mapToGlobal(QPoint(0, Note->height())),
-                       u"Valeurs enregistrées dans %1"_s.arg(defaultsFilePath()), Note, {},
-                       shownForMs);
+                       u"Valeurs enregistrées dans %1"_s.arg(savedPath), Note, {}, shownForMs);
 }
 
 DefaultsRecord Sobrimetre::usualValues() const
