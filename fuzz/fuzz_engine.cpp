@@ -2,7 +2,8 @@
 // the plain reference reading gives wherever it knows the characters, and any such numbers give
 // a finite, non-negative level or the overflow error: never a crash, never a NaN. The spread
 // between people is ordered: the low estimate is never above the middle one, nor the middle
-// above the high one.
+// above the high one. No weight of 0 or below, and no negative count, volume or degree, nor a
+// degree above 100, ever yields a level.
 #include "engine/arithmetic_overflow.h"
 #include "engine/estimate.h"
 #include "engine/read_number.h"
@@ -101,8 +102,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         inputs.intake[i] = {numbers[countsAt + i], numbers[volumesAt + i], numbers[degreesAt + i]};
     inputs.limit = numbers[limitAt] > 0 ? DrivingLimit::Probationary : DrivingLimit::Standard;
     inputs.prudent = numbers[prudentAt] > 0;
+    bool impossible = false;
+    for (const CategoryIntake &intake : inputs.intake)
+        impossible = impossible || intake.count < 0 || intake.volumeCl < 0 || intake.degree < 0
+                     || intake.degree > 100;
     try {
         const EstimateResult result = estimate(inputs);
+        const EstimateStatus refusal = !(inputs.weightKg > 0) ? EstimateStatus::WeightMissing
+                                       : impossible           ? EstimateStatus::ImpossibleValue
+                                                              : EstimateStatus::Ok;
+        if (result.status != refusal)
+            std::abort();
+        if (refusal != EstimateStatus::Ok) {
+            if (presentResult(result).estimated)
+                std::abort();
+            return 0;
+        }
         mustBeFinite(result.level);
         mustBeFinite(result.waitHours);
         mustBeFinite(result.waitDisplay);

@@ -20,6 +20,9 @@ inline const QString stopText
         = u"STOP ! VOUS N'ÊTES PAS EN ÉTAT DE PRENDRE LE VOLANT. ATTENDEZ ENCORE AU MINIMUM "
           u"PENDANT LA DURÉE INDIQUÉE CI-CONTRE."_s;
 
+inline const QString weightMissingText
+        = u"Poids manquant : indiquez votre poids (plus de 0 kg) pour obtenir une estimation."_s;
+
 // Every warning box bears this title.
 inline const QString warningTitle = u"Attention !"_s;
 inline const QString weightWarningText = u"Vous devez saisir une valeur correcte pour le poids."_s;

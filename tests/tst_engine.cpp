@@ -70,6 +70,8 @@ private Q_SLOTS:
     void spreadBetweenPeople();
     void abandonsOnOverflow_data();
     void abandonsOnOverflow();
+    void refusesWhatCannotBe_data();
+    void refusesWhatCannotBe();
     void formatsLevel_data();
     void formatsLevel();
     void presentsResult_data();
@@ -343,10 +345,6 @@ void TestEngine::estimates_data()
     muchLater.delayHours = 20;
     QTest::newRow("long delay gives exactly 0") << muchLater << 0.0 << 0.0 << Verdict::Green;
 
-    EstimateInputs negativeWeight = wines;
-    negativeWeight.weightKg = -70;
-    QTest::newRow("negative weight gives 0") << negativeWeight << 0.0 << 0.0 << Verdict::Green;
-
     EstimateInputs nothing;
     nothing.weightKg = 70;
     QTest::newRow("no drinks") << nothing << 0.0 << 0.0 << Verdict::Green;
@@ -471,23 +469,20 @@ void TestEngine::abandonsOnOverflow_data()
     EstimateInputs count = base;
     count[DrinkCategory::K] = {huge, huge, 1};
     QTest::newRow("count times volume") << count;
+    // A litre counted 1e307 times is 1e307 l, at 100 degrees 1e309.
     EstimateInputs degree = base;
-    degree[DrinkCategory::C] = {1e200, 100, huge};
+    degree[DrinkCategory::C] = {1e307, 100, 100};
     QTest::newRow("times degree") << degree;
+    // 1e306 l at 100 degrees is 1e308, times 8 beyond the largest double (1.8e308).
     EstimateInputs times8 = base;
-    times8[DrinkCategory::B] = {1, 100, std::numeric_limits<double>::max()};
+    times8[DrinkCategory::B] = {1e306, 100, 100};
     QTest::newRow("times 8") << times8;
+    // Three categories of 8e307 g each.
     EstimateInputs sum = base;
-    sum[DrinkCategory::A] = {1, 100, 1e307};
-    sum[DrinkCategory::D] = {1, 100, 1e307};
-    sum[DrinkCategory::V] = {1, 100, 1e307};
+    sum[DrinkCategory::A] = {1e305, 100, 100};
+    sum[DrinkCategory::D] = {1e305, 100, 100};
+    sum[DrinkCategory::V] = {1e305, 100, 100};
     QTest::newRow("sum of categories") << sum;
-    // The window asks for a weight before it estimates; a weight of 0 divides nothing.
-    for (const double zero : {0.0, -0.0}) {
-        EstimateInputs noWeight = base;
-        noWeight.weightKg = zero;
-        QTest::addRow("weight %g", zero) << noWeight;
-    }
     EstimateInputs tinyWeight = base;
     tinyWeight.weightKg = 4.9e-324;
     QTest::newRow("weight times coefficient underflows to 0") << tinyWeight;
@@ -496,7 +491,8 @@ void TestEngine::abandonsOnOverflow_data()
     QTest::newRow("division") << smallWeight;
     EstimateInputs wait = base;
     wait.weightKg = 1e-300;
-    wait[DrinkCategory::V] = {1, 100, 7e7 / 8};
+    // 87 500 l at 100 degrees: 7e7 g.
+    wait[DrinkCategory::V] = {87500, 100, 100};
     QTest::newRow("hours to wait") << wait;
 }
 
@@ -504,6 +500,64 @@ void TestEngine::abandonsOnOverflow()
 {
     QFETCH(EstimateInputs, inputs);
     QVERIFY_THROWS_EXCEPTION(ArithmeticOverflow, estimate(inputs));
+}
+
+Q_DECLARE_METATYPE(EstimateStatus)
+
+void TestEngine::refusesWhatCannotBe_data()
+{
+    QTest::addColumn<EstimateInputs>("inputs");
+    QTest::addColumn<EstimateStatus>("status");
+    QTest::addColumn<QString>("impossible");
+
+    const EstimateInputs wines = threeWinesFor70KgMan();
+    for (const double weight : {0.0, -0.0, -70.0}) {
+        EstimateInputs noWeight = wines;
+        noWeight.weightKg = weight;
+        QTest::addRow("weight %g", weight) << noWeight << EstimateStatus::WeightMissing << "";
+    }
+    EstimateInputs both = wines;
+    both.weightKg = 0;
+    both[DrinkCategory::B].count = -1;
+    QTest::newRow("the weight before any other value")
+            << both << EstimateStatus::WeightMissing << "";
+
+    // Row by row as the boxes stand: the counts', the volumes', the degrees', left to right.
+    EstimateInputs several = wines;
+    several[DrinkCategory::K].degree = 150;
+    several[DrinkCategory::C].count = -1;
+    several[DrinkCategory::B].volumeCl = -25;
+    several[DrinkCategory::A].degree = -44;
+    QTest::newRow("several, in the order of the screen")
+            << several << EstimateStatus::ImpossibleValue << "C0- B1- K2+ A2-";
+    EstimateInputs justOver = wines;
+    justOver[DrinkCategory::V].degree = 100.5;
+    QTest::newRow("a degree of 100.5") << justOver << EstimateStatus::ImpossibleValue << "V2+";
+
+    EstimateInputs limits = wines;
+    limits[DrinkCategory::V].degree = 100;
+    limits[DrinkCategory::B] = {0, 0, 0};
+    limits[DrinkCategory::D] = {-0.0, -0.0, -0.0};
+    QTest::newRow("100 degrees and zeros can be") << limits << EstimateStatus::Ok << "";
+}
+
+// No level, wait or verdict comes of a weight that is missing or a value that cannot be.
+void TestEngine::refusesWhatCannotBe()
+{
+    QFETCH(EstimateInputs, inputs);
+    QFETCH(EstimateStatus, status);
+    QFETCH(QString, impossible);
+
+    const EstimateResult result = estimate(inputs);
+    QCOMPARE(result.status, status);
+    QStringList found;
+    for (const ImpossibleValue &value : result.impossibleValues)
+        found << QString(QChar::fromLatin1(drinkCategories[indexOf(value.category)].letter))
+                         + QString::number(static_cast<int>(value.field))
+                         + (value.aboveHundred ? u'+' : u'-');
+    QCOMPARE(found.join(u' '), impossible);
+    if (status != EstimateStatus::Ok)
+        QCOMPARE(presentResult(result).estimated, false);
 }
 
 void TestEngine::formatsLevel_data()

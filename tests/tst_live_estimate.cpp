@@ -12,6 +12,7 @@
 #include "toolkit/appearance.h"
 #include "toolkit/area.h"
 #include "toolkit/line.h"
+#include "toolkit/number_box.h"
 #include "toolkit/picture.h"
 #include "toolkit/shape.h"
 #include "windows/notice1.h"
@@ -31,7 +32,9 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -135,6 +138,8 @@ private Q_SLOTS:
     void optionSetByProgram();
     void overflow_data();
     void overflow();
+    void impossibleValues_data();
+    void impossibleValues();
     void closingEndsEveryWindow_data();
     void closingEndsEveryWindow();
     void curveOfTheLevelShown_data();
@@ -558,12 +563,12 @@ void TestLiveEstimate::weightWarning()
 
     QLineEdit *weight = box(u"Poids"_s);
     QVERIFY(typeWorkedExample());
+    QCOMPARE(label(u"Alcoolémie"_s)->text(), u"0,65"_s);
+    const QString size = resultsOnScreen(m_window.get()).section(u" | "_s, 10);
     if (emptyFirst) {
         QVERIFY(typeInto(weight, QString()));
         QCOMPARE(newWarnings(), QStringList{warning(weightWarningText)});
     }
-    QCOMPARE(label(u"Alcoolémie"_s)->text(), u"0,65"_s);
-    const QString before = resultsOnScreen(m_window.get());
 
     QVERIFY(tabTo(weight));
     QTest::keyClick(weight, Qt::Key_A, Qt::ControlModifier);
@@ -576,7 +581,13 @@ void TestLiveEstimate::weightWarning()
     QCOMPARE(weight->text(), QString());
     QVERIFY(regainActivation());
     QCOMPARE(QApplication::focusWidget(), weight);
-    QCOMPARE(resultsOnScreen(m_window.get()), before);
+    // The verdict of a weight that is gone does not stay behind the warning.
+    QCOMPARE(resultsOnScreen(m_window.get()),
+             u"-,-- | #ffffff | #000000 | wait - heure | lights offoffoff | alerts offoffoff | "
+             u"bar 4500 15 | Poids manqua | #ff0000 | bold | "_s
+                     + size);
+    QCOMPARE(label(u"Note"_s)->text(), weightMissingText);
+    QCOMPARE(label(u"Alcoolémie"_s)->toolTip(), QString());
 }
 
 void TestLiveEstimate::delayBelowOneHour_data()
@@ -1064,8 +1075,6 @@ void TestLiveEstimate::overflow_data()
     // overflows, which leaves no estimate on screen, and a normal value typed after it shows
     // its estimate.
     QTest::newRow("a degree beyond any number") << u"DEG_V"_s << u"1E309"_s << u"11"_s << u"0,65"_s;
-    QTest::newRow("a degree whose grams overflow")
-            << u"DEG_V"_s << u"9E307"_s << u"11"_s << u"0,65"_s;
     QTest::newRow("a volume whose grams overflow")
             << u"VOL_V"_s << u"9E307"_s << u"12"_s << u"0,65"_s;
     QTest::newRow("a weight too small to divide by")
@@ -1101,6 +1110,102 @@ void TestLiveEstimate::overflow()
     QCOMPARE(newWarnings(), QStringList());
     QCOMPARE(label(u"Alcoolémie"_s)->text(), level);
     QVERIFY(child<QWidget>(m_window.get(), u"FeuRouge"_s)->isVisible());
+}
+
+void TestLiveEstimate::impossibleValues_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("mended");
+    QTest::addColumn<QString>("note"); // empty: the value can be, the verdict stands
+
+    // A weight below 0 is no weight: the weight's warning, twice since it empties the box.
+    QTest::newRow("a negative weight") << u"Poids"_s << u"-70"_s << u"70"_s << weightMissingText;
+    const QString mend = u" Corrigez-la pour obtenir une estimation."_s;
+    // Over the red verdict of three glasses of wine of 12 cl at 11 degrees for a man of 70 kg.
+    QTest::newRow("a negative count of wines")
+            << u"NB_V"_s << u"-1"_s << u"3"_s
+            << u"Valeur impossible : le nombre de verres des « Vins » est négatif."_s + mend;
+    QTest::newRow("a negative count of beers")
+            << u"NB_B"_s << u"-1"_s << QString()
+            << u"Valeur impossible : le nombre de verres des « Bière, cidre » est négatif."_s
+                       + mend;
+    QTest::newRow("a negative volume of wines")
+            << u"VOL_V"_s << u"-12"_s << u"12"_s
+            << u"Valeur impossible : le volume des « Vins » est négatif."_s + mend;
+    QTest::newRow("a negative volume of beers")
+            << u"VOL_B"_s << u"-25"_s << u"25"_s
+            << u"Valeur impossible : le volume des « Bière, cidre » est négatif."_s + mend;
+    QTest::newRow("a negative degree of wines")
+            << u"DEG_V"_s << u"-11"_s << u"11"_s
+            << u"Valeur impossible : le degré des « Vins » est négatif."_s + mend;
+    QTest::newRow("a negative degree of champagne")
+            << u"DEG_C"_s << u"-12"_s << u"12"_s
+            << u"Valeur impossible : le degré du « Champagne » est négatif."_s + mend;
+    QTest::newRow("a degree of 100.5")
+            << u"DEG_B"_s << u"100.5"_s << u"5"_s
+            << u"Valeur impossible : le degré des « Bière, cidre » dépasse 100."_s + mend;
+    QTest::newRow("a degree of 1100")
+            << u"DEG_V"_s << u"1100"_s << u"11"_s
+            << u"Valeur impossible : le degré des « Vins » dépasse 100."_s + mend;
+    // Its grams would overflow, but a degree above 100 cannot be in the first place.
+    QTest::newRow("a degree of 9E307")
+            << u"DEG_V"_s << u"9E307"_s << u"11"_s
+            << u"Valeur impossible : le degré des « Vins » dépasse 100."_s + mend;
+    QTest::newRow("a degree of 100 can be") << u"DEG_B"_s << u"100"_s << u"5"_s << QString();
+    QTest::newRow("a count of 0 can be") << u"NB_B"_s << u"0"_s << QString() << QString();
+    QTest::newRow("a volume of 0 can be") << u"VOL_B"_s << u"0"_s << u"25"_s << QString();
+}
+
+// A value that cannot be, pasted over a red verdict, leaves no verdict at all: no light, no
+// wait, the reason in red and a red frame on its box. Mended, it gives back the red verdict as
+// if it had never been there.
+void TestLiveEstimate::impossibleValues()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(QString, mended);
+    QFETCH(QString, note);
+
+    auto *edited = widget<NumberBox>(field);
+    QVERIFY(typeWorkedExample());
+    const QString redVerdict = resultsOnScreen(m_window.get());
+    QVERIFY(redVerdict.startsWith(u"0,65 | #ff0000 | #ffffff | wait 2 heures | lights offoffon"_s));
+    const auto paste = [&](const QString &text) {
+        QVERIFY(tabTo(edited));
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(edited, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edited, Qt::Key_V, Qt::ControlModifier);
+    };
+    const bool weight = note == weightMissingText;
+
+    paste(pasted);
+    QCOMPARE(newWarnings(), QStringList(weight ? 2 : 0, warning(weightWarningText)));
+    QCOMPARE(edited->text(), weight ? QString() : pasted);
+    if (note.isEmpty()) {
+        QVERIFY(widget(u"FeuRouge"_s)->isVisible());
+        QVERIFY(!edited->isFlagged());
+        return;
+    }
+    QCOMPARE(resultsOnScreen(m_window.get()),
+             u"-,-- | #ffffff | #000000 | wait - heure | lights offoffoff | alerts offoffoff | "
+             u"bar 4500 15 | "_s
+                     + note.left(12) + u" | #ff0000 | bold | 10"_s);
+    QCOMPARE(label(u"Note"_s)->text(), note);
+    QCOMPARE(label(u"Alcoolémie"_s)->toolTip(), QString());
+    QCOMPARE(label(u"Attente"_s)->toolTip(), QString());
+    const QList<NumberBox *> boxes = m_window->findChildren<NumberBox *>();
+    QCOMPARE(std::count_if(boxes.begin(), boxes.end(), std::mem_fn(&NumberBox::isFlagged)),
+             weight ? 0 : 1);
+    if (!weight) {
+        QCOMPARE(edited->toolTip(), note);
+        QCOMPARE(edited->accessibleDescription(), note);
+    }
+
+    paste(mended);
+    QCOMPARE(resultsOnScreen(m_window.get()), redVerdict);
+    QVERIFY(!edited->isFlagged());
+    QCOMPARE(edited->toolTip(), QString());
 }
 
 void TestLiveEstimate::closingEndsEveryWindow_data()
@@ -1148,17 +1253,21 @@ void TestLiveEstimate::curveOfTheLevelShown_data()
     QTest::addColumn<double>("peak");
     QTest::addColumn<double>("rate"); // g/l per hour of the fall
     QTest::addColumn<double>("lowPeak"); // of the band, -1 for none
+    QTest::addColumn<QString>("degree"); // of the wines
 
     // Three glasses of wine for a man of 70 kg: 0.64653 g/l one hour after; 0.40653 three hours
     // after, shown 0,41, whose curve peaks at 0,41 + 0,24, not at the unrounded 0.64653.
-    QTest::newRow("one hour after") << u"1"_s << false << u"0,65"_s << 0.65 << 0.12 << -1.0;
+    QTest::newRow("one hour after")
+            << u"1"_s << false << u"0,65"_s << 0.65 << 0.12 << -1.0 << u"11"_s;
     QTest::newRow("three hours after: the rounded level taken back")
-            << u"3"_s << false << u"0,41"_s << 0.41 + 2 * 0.12 << 0.12 << -1.0;
+            << u"3"_s << false << u"0,41"_s << 0.41 + 2 * 0.12 << 0.12 << -1.0 << u"11"_s;
     QTest::newRow("nothing left after nine hours: flat")
-            << u"9"_s << false << u"0,00"_s << 0.0 << 0.12 << -1.0;
+            << u"9"_s << false << u"0,00"_s << 0.0 << 0.12 << -1.0 << u"11"_s;
     // The high level 0.60816 shows 0,61, the low 0.15724 shows 0,16.
     QTest::newRow("prudent, three hours after: the slow fall over the band")
-            << u"3"_s << true << u"0,61"_s << 0.61 + 2 * 0.10 << 0.10 << 0.16 + 2 * 0.18;
+            << u"3"_s << true << u"0,61"_s << 0.61 + 2 * 0.10 << 0.10 << 0.16 + 2 * 0.18 << u"11"_s;
+    QTest::newRow("a degree that cannot be: no curve")
+            << u"1"_s << false << u"-,--"_s << -1.0 << 0.12 << -1.0 << u"-11"_s;
 }
 
 // Ctrl+G draws the curve from the level as the window shows it, read back with the user's
@@ -1171,18 +1280,22 @@ void TestLiveEstimate::curveOfTheLevelShown()
     QFETCH(double, peak);
     QFETCH(double, rate);
     QFETCH(double, lowPeak);
+    QFETCH(QString, degree);
 
     QVERIFY(typeWorkedExample());
+    QVERIFY(typeInto(box(u"DEG_V"_s), degree));
     QVERIFY(typeInto(box(u"Délai"_s), delay));
     child<QAction>(m_window.get(), u"EstimationPrudente"_s)->setChecked(prudent);
     QCOMPARE(label(u"Alcoolémie"_s)->text(), shown);
 
     std::optional<std::pair<float, float>> drawn;
+    bool curveShown = false;
     QPolygonF band;
-    QTimer::singleShot(0, m_window.get(), [this, &drawn, &band] {
+    QTimer::singleShot(0, m_window.get(), [this, &drawn, &curveShown, &band] {
         if (auto *graph = m_window->findChild<Graph *>()) {
             const auto *fall = child<Line>(graph, u"LigneDc"_s);
             drawn = {fall->y1(), fall->x2()};
+            curveShown = !fall->isHidden() && !child<Line>(graph, u"LigneCr"_s)->isHidden();
             const auto *area = child<Area>(graph, u"Bande"_s);
             if (!area->isHidden())
                 band = area->corners();
@@ -1192,6 +1305,9 @@ void TestLiveEstimate::curveOfTheLevelShown()
     QTest::keyClick(m_window.get(), Qt::Key_G, Qt::ControlModifier);
 
     QVERIFY(drawn);
+    QCOMPARE(curveShown, peak >= 0);
+    if (peak < 0)
+        return;
     QCOMPARE(drawn->first, static_cast<float>(5640 - 2400 * peak));
     QCOMPARE(drawn->second, static_cast<float>(960 + peak / rate * 300));
     if (lowPeak < 0) {

@@ -246,7 +246,7 @@ void TestOnScreen::numbersShowEveryDigit_data()
     QTest::newRow("a level of five digits and a wait of six digits")
             << heavy << u"15070,63"_s << u"125585"_s;
     QTest::newRow("a level of a hundred digits, from exponent notation")
-            << heavy + Inputs{{u"DEG_V"_s, u"9E99"_s}} << QString() << QString();
+            << heavy + Inputs{{u"VOL_V"_s, u"9E99"_s}} << QString() << QString();
 }
 
 // Too wide for its box at its size, the number is drawn smaller: no digit is cut off on either

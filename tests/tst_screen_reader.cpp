@@ -50,6 +50,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void estimateIsAnnounced();
+    void impossibleValueIsAnnounced();
     void restoreIsAnnounced();
 
 private:
@@ -98,6 +99,19 @@ void TestScreenReader::estimateIsAnnounced()
     child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3.0"_s);
     QCOMPARE(s_events.filter(u": name"_s), QStringList());
     QCOMPARE(s_events.filter(u"Annonce"_s), QStringList());
+}
+
+// A value that cannot be leaves no verdict, and the reason is said as a result is.
+void TestScreenReader::impossibleValueIsAnnounced()
+{
+    child<QLineEdit>(m_window.get(), u"NB_V"_s)->setText(u"3"_s);
+    s_events.clear();
+    child<QLineEdit>(m_window.get(), u"VOL_B"_s)->setText(u"-25"_s);
+    QVERIFY2(s_events.contains(u"Annonce: shown"_s), qPrintable(s_events.join(u", ")));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child(m_window.get(), u"Annonce"_s))
+                     ->text(QAccessible::Name),
+             u"Valeur impossible : le volume des « Bière, cidre » est négatif. Corrigez-la pour "
+             u"obtenir une estimation."_s);
 }
 
 void TestScreenReader::restoreIsAnnounced()

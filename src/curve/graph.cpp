@@ -108,9 +108,15 @@ void Graph::ShowCurve(QWidget *owner, const CurveContent &content)
     // The limit in force stands out, its value in red as its line.
     if (content.probationaryLimit)
         setTextColor(graph.Etiquette13, Colour::red);
-    graph.drawCurve(content.curve.peakLevel, content.curve.fallHours);
-    if (content.lowCurve)
-        graph.drawSpread(*content.lowCurve, content.curve);
+    if (content.curve) {
+        graph.drawCurve(content.curve->peakLevel, content.curve->fallHours);
+        if (content.lowCurve)
+            graph.drawSpread(*content.lowCurve, *content.curve);
+    } else {
+        graph.LigneCr->hide();
+        graph.LigneDc->hide();
+        graph.setAccessibleDescription(u"Aucune courbe : aucune estimation"_s);
+    }
     graph.exec();
 }
 

@@ -30,7 +30,8 @@ struct CurvePeakAndFall
 // What the window draws and prints.
 struct CurveContent
 {
-    CurvePeakAndFall curve;
+    // None while the main window shows no verdict: the window then draws no curve.
+    std::optional<CurvePeakAndFall> curve;
     // The 0,20 g/l line of probationary drivers.
     bool probationaryLimit = false;
     // With the prudent estimate, the curve is the high one, and the spread between people is a
@@ -45,8 +46,8 @@ class Graph : public QDialog
 public:
     explicit Graph(QWidget *owner = nullptr);
 
-    // Builds the window afresh over owner, draws the content's curve, with the 0,20 g/l line
-    // and the band when it asks for them, and shows it modally, ready to print a page with its
+    // Builds the window afresh over owner, draws the content's curve, if any, with the 0,20 g/l
+    // line and the band when it asks for them, and shows it modally, ready to print a page with its
     // facts. Returns when the user has closed the window, which is then gone.
     static void ShowCurve(QWidget *owner, const CurveContent &content);
 

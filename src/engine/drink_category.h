@@ -30,22 +30,23 @@ struct DrinkCategoryInfo
     std::string_view factoryDegree; // percent by volume
     std::string_view addGlass; // a screen reader's name for the button
     std::string_view kind; // the category in a screen reader's names for the boxes
+    std::string_view of; // what a sentence puts before the heading: "le volume des « Vins »"
 };
 
 // In the order of the columns on screen, left to right.
 inline constexpr std::array<DrinkCategoryInfo, drinkCategoryCount> drinkCategories{{
         {DrinkCategory::K, 'K', "Cocktails, long drinks", "Cocktail", "cocktail", "12", "12",
-         "Ajouter un cocktail", "cocktails"},
+         "Ajouter un cocktail", "cocktails", "des"},
         {DrinkCategory::B, 'B', "Bière, cidre", "Bière", "biere", "25", "5",
-         "Ajouter un verre de bière", "bière, cidre"},
+         "Ajouter un verre de bière", "bière, cidre", "des"},
         {DrinkCategory::A, 'A', "Apéritifs, Whisky", "Apéritif", "aperitif", "4", "44",
-         "Ajouter un verre d'apéritif", "apéritifs, whisky"},
-        {DrinkCategory::V, 'V', "Vins", "Vin", "vin", "12", "11", "Ajouter un verre de vin",
-         "vins"},
+         "Ajouter un verre d'apéritif", "apéritifs, whisky", "des"},
+        {DrinkCategory::V, 'V', "Vins", "Vin", "vin", "12", "11", "Ajouter un verre de vin", "vins",
+         "des"},
         {DrinkCategory::D, 'D', "Liqueurs, digestifs", "Digestif", "digestif", "4", "40",
-         "Ajouter un verre de digestif", "liqueurs, digestifs"},
+         "Ajouter un verre de digestif", "liqueurs, digestifs", "des"},
         {DrinkCategory::C, 'C', "Champagne", "Champagne", "champagne", "12", "12",
-         "Ajouter une coupe de champagne", "champagne"},
+         "Ajouter une coupe de champagne", "champagne", "du"},
 }};
 
 static_assert([] {

@@ -3,6 +3,7 @@
 #include "arithmetic_overflow.h"
 
 #include <cmath>
+#include <utility>
 
 double alcoholGrams(const CategoryIntake &intake)
 {
@@ -47,6 +48,24 @@ Verdict classify(double level, DrivingLimit limit)
     return caution ? Verdict::Yellow : Verdict::Green;
 }
 
+std::vector<ImpossibleValue> impossibleValues(const EstimateInputs &inputs)
+{
+    std::vector<ImpossibleValue> found;
+    const auto check = [&found](DrinkCategory category, IntakeField field, double value) {
+        if (value < 0)
+            found.push_back({category, field, false});
+        else if (field == IntakeField::Degree && value > 100)
+            found.push_back({category, field, true});
+    };
+    for (const DrinkCategoryInfo &drink : drinkCategories)
+        check(drink.category, IntakeField::Count, inputs[drink.category].count);
+    for (const DrinkCategoryInfo &drink : drinkCategories)
+        check(drink.category, IntakeField::Volume, inputs[drink.category].volumeCl);
+    for (const DrinkCategoryInfo &drink : drinkCategories)
+        check(drink.category, IntakeField::Degree, inputs[drink.category].degree);
+    return found;
+}
+
 namespace {
 
 // One estimate of the spread: the diffusion coefficient multiplied by coefficientFactor, the
@@ -66,7 +85,7 @@ double levelUnder(const Assumptions &assumptions, const EstimateInputs &inputs, 
                   double elapsed)
 {
     const double coefficient = diffusionCoefficient(inputs.isMale, inputs.corpulenceNormal);
-    // A weight so small that this product is 0 cannot divide anything.
+    // A weight above 0 but so small that this product is 0 cannot divide anything.
     const double diffusionMass = inputs.weightKg * coefficient * assumptions.coefficientFactor;
     if (diffusionMass == 0)
         throw ArithmeticOverflow("division par zéro : poids");
@@ -84,6 +103,17 @@ double levelUnder(const Assumptions &assumptions, const EstimateInputs &inputs, 
 
 EstimateResult estimate(const EstimateInputs &inputs)
 {
+    if (!(inputs.weightKg > 0)) {
+        EstimateResult refused;
+        refused.status = EstimateStatus::WeightMissing;
+        return refused;
+    }
+    if (std::vector<ImpossibleValue> impossible = impossibleValues(inputs); !impossible.empty()) {
+        EstimateResult refused;
+        refused.status = EstimateStatus::ImpossibleValue;
+        refused.impossibleValues = std::move(impossible);
+        return refused;
+    }
     const double mass = totalAlcoholGrams(inputs);
     const double elapsed = inputs.delayHours > hoursToPeak ? inputs.delayHours - hoursToPeak : 0;
 

@@ -6,6 +6,7 @@
 #include "drink_category.h"
 
 #include <array>
+#include <vector>
 
 // The limit a driver is held to: 0.5 g/l, or 0.2 g/l for probationary licence holders, learners
 // and drivers of public transport.
@@ -40,6 +41,23 @@ struct EstimateInputs
 
 // Under the 0.2 g/l limit, any alcohol at all calls for caution: Yellow is above 0, Red from
 // 0.2 g/l.
+// Whether an estimate could be made. Without a weight above 0 there is nothing to divide by; a
+// count, volume or degree below 0, or a degree above 100, cannot be, and taken as it stands it
+// would lower the total: a slip of the finger would turn a stop into a green light.
+enum class EstimateStatus { Ok, WeightMissing, ImpossibleValue };
+
+// The boxes of a drink column, in their order on screen, top to bottom.
+enum class IntakeField { Count, Volume, Degree };
+
+struct ImpossibleValue
+{
+    DrinkCategory category = DrinkCategory::K;
+    IntakeField field = IntakeField::Count;
+    bool aboveHundred = false; // a degree above 100; otherwise the value is below 0
+
+    bool operator==(const ImpossibleValue &) const = default;
+};
+
 enum class Verdict {
     Green, // below 0.3 g/l
     Yellow, // from 0.3 to below the limit
@@ -49,6 +67,10 @@ enum class Verdict {
 
 struct EstimateResult
 {
+    // Unless Ok, no level, wait or verdict was computed: there is no verdict to show.
+    EstimateStatus status = EstimateStatus::Ok;
+    // With ImpossibleValue, every value that cannot be, in the order of impossibleValues().
+    std::vector<ImpossibleValue> impossibleValues;
     double level = 0; // g/l, unrounded, never negative: the middle or, prudent, the high one
     double waitHours = 0; // hours to fall to the limit; meaningful from the limit on
     double waitDisplay = 0; // the whole number of hours shown to the user
@@ -87,8 +109,12 @@ constexpr double legalLimitOf(DrivingLimit limit)
 
 Verdict classify(double level, DrivingLimit limit = DrivingLimit::Standard);
 
-// Throws ArithmeticOverflow when a step of any of the three estimates no longer gives a finite
-// value. A weight of exactly 0
-// is the caller's to refuse before (the window asks for a weight); here it is a division by
-// zero, as a weight too small to divide by is.
+// Every count, volume or degree below 0 and every degree above 100, in the order the boxes stand
+// on screen: the counts' row, then the volumes', then the degrees', each from left to right.
+std::vector<ImpossibleValue> impossibleValues(const EstimateInputs &inputs);
+
+// Refuses a weight of 0 or below (WeightMissing), then any value that cannot be
+// (ImpossibleValue), before computing anything. Throws ArithmeticOverflow when a step of any of
+// the three estimates no longer gives a finite value, as with a weight above 0 but too small to
+// divide by.
 EstimateResult estimate(const EstimateInputs &inputs);

@@ -62,6 +62,13 @@ ResultDisplay blankDisplay()
 
 ResultDisplay presentResult(const EstimateResult &result)
 {
+    if (result.status == EstimateStatus::WeightMissing)
+        return failedDisplay(NoteMessage::WeightMissing);
+    if (result.status == EstimateStatus::ImpossibleValue) {
+        ResultDisplay display = failedDisplay(NoteMessage::ImpossibleValue);
+        display.impossibleValues = result.impossibleValues;
+        return display;
+    }
     ResultDisplay display;
     display.level = formatLevel(result.level);
     display.wait = fixed(result.waitDisplay, 0);
@@ -93,7 +100,7 @@ ResultDisplay presentResult(const EstimateResult &result)
     return display;
 }
 
-ResultDisplay failedDisplay()
+ResultDisplay failedDisplay(NoteMessage reason)
 {
     ResultDisplay display = blankDisplay();
     display.level = "-.--";
@@ -102,7 +109,7 @@ ResultDisplay failedDisplay()
     display.levelColours = LevelColours::Unknown;
     display.noteColour = NoteColour::Alarm;
     display.noteBold = true;
-    display.message = NoteMessage::Failed;
+    display.message = reason;
     return display;
 }
 
@@ -164,4 +171,15 @@ std::string formatLevel(double level)
         return (level < 0 ? "-" : "") + fixed(wholePart, 0) + '.' + fractions[eighths / 2];
     }
     return fixed(level, 2);
+}
+
+std::optional<double> levelShown(std::string_view formatted)
+{
+    double level = 0;
+    const char *const end = formatted.data() + formatted.size();
+    const auto [stop, error] = std::from_chars(formatted.data(), end, level,
+                                               std::chars_format::fixed);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return level;
 }

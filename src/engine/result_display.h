@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // No light is lit while there is no estimate.
 enum class Light { None, Green, Yellow, Red };
@@ -40,8 +41,9 @@ inline constexpr float restingHeight = 15;
 } // namespace LevelBar
 
 // The messages of the Note panel: the instructions, the caution below the legal limit, the stop
-// from the limit on, and the estimate that could not be made.
-enum class NoteMessage { Instruction, Caution, Stop, Failed };
+// from the limit on, the estimate that overflowed, the weight that is missing, and the value
+// that cannot be.
+enum class NoteMessage { Instruction, Caution, Stop, Failed, WeightMissing, ImpossibleValue };
 
 struct ResultDisplay
 {
@@ -58,6 +60,9 @@ struct ResultDisplay
     std::optional<double> notePoints; // unset: the message keeps its size
     NoteMessage message = NoteMessage::Instruction;
     Verdict verdict = Verdict::Green;
+    // With the message ImpossibleValue, the values that cannot be: the first names itself in
+    // the message, each marks its box.
+    std::vector<ImpossibleValue> impossibleValues;
 
     // What the tooltips add: the level in the breath (mg per litre of exhaled air, two decimals,
     // "." as decimal point), the hours until the level is back to 0, and the whole hours shown
@@ -77,12 +82,13 @@ struct ResultDisplay
 
 // The display of an estimate. Below 0.3 g/l green and the instructions; then the caution in
 // yellow; from the legal limit the stop on red, on black from 0.8 g/l, where the message keeps
-// the size it had.
+// the size it had. An estimate refused for its weight or for a value that cannot be shows no
+// verdict, as failedDisplay does, with its own reason.
 ResultDisplay presentResult(const EstimateResult &result);
 
 // No estimate, after one that could not be made: "-,--" in black on white, "-" hours, no light,
-// the bar at rest and the reason in the message.
-ResultDisplay failedDisplay();
+// the bar at rest and the reason in the message, which keeps its size.
+ResultDisplay failedDisplay(NoteMessage reason = NoteMessage::Failed);
 
 // The blank result of start-up and of the reload of the usual values: "0,00", the bar at rest,
 // the green light, the instructions in dark green, not bold, at 8.25 points.
@@ -101,6 +107,9 @@ std::string_view hourUnit(double hours);
 // The level as the window shows it: two decimals, rounded half away from zero, "." as the
 // decimal point.
 std::string formatLevel(double level);
+// A level written by formatLevel, as the number it shows; none for a text that shows no level,
+// such as the "-.--" of no verdict.
+std::optional<double> levelShown(std::string_view formatted);
 
 // The time of day, in minutes from midnight, that lies the given hours after secondsOfDay,
 // rounded up to the next 5 minutes, so that it is never earlier than the true time; past

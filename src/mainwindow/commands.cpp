@@ -5,9 +5,8 @@
 
 #include "curve/graph.h"
 #include "engine/curve_peak.h"
-#include "engine/read_number.h"
+#include "engine/result_display.h"
 #include "scale.h"
-#include "toolkit/result_label.h"
 #include "windows/apropos.h"
 #include "windows/help_page.h"
 #include "windows/notice1.h"
@@ -16,7 +15,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -46,27 +44,26 @@ void Sobrimetre::closeEvent(QCloseEvent *event)
     Quitter_Click();
 }
 
-// The curve of the level as shown, rounded to two decimals: the displayed text is read back
-// with the user's decimal separator. With the prudent estimate the level falls at its slow rate,
-// over the band of the spread between people, from the low level shown in the level's tooltip.
+// The curve of the level as shown, rounded to two decimals, and of the delay as typed. With the
+// prudent estimate the level falls at its slow rate, over the band of the spread between people,
+// from the low level shown in the level's tooltip. No verdict shown, no curve.
 void Sobrimetre::GraphMenu_Click()
 {
-    bool shown = false;
-    double level = QLocale().toDouble(Alcoolémie->text(), &shown);
-    if (!shown)
-        level = 0;
-    const double delay = readDelay(Délai->text().toStdString());
-    const bool prudent = m_shown.estimated && m_shown.prudent;
-    const CurvePeak peak = curvePeak(delay, level,
-                                     prudent ? slowEliminationPerHour : eliminationPerHour);
     CurveContent content;
-    content.curve = {peak.level, peak.fallHours};
     content.probationaryLimit = SeuilProbatoire->isChecked();
-    if (prudent) {
-        const CurvePeak low = curvePeak(delay, readNumber(m_shown.low), fastEliminationPerHour);
-        content.lowCurve = CurvePeakAndFall{low.level, low.fallHours};
-    }
     content.facts = pageFacts();
+    if (const std::optional<double> level = levelShown(m_shown.level)) {
+        const double delay = readDelay(Délai->text().toStdString());
+        const bool prudent = m_shown.estimated && m_shown.prudent;
+        const CurvePeak peak = curvePeak(delay, *level,
+                                         prudent ? slowEliminationPerHour : eliminationPerHour);
+        content.curve = CurvePeakAndFall{peak.level, peak.fallHours};
+        if (prudent) {
+            const CurvePeak low = curvePeak(delay, levelShown(m_shown.low).value_or(0),
+                                            fastEliminationPerHour);
+            content.lowCurve = CurvePeakAndFall{low.level, low.fallHours};
+        }
+    }
     Graph::ShowCurve(this, content);
 }
 

@@ -156,7 +156,7 @@ void Sobrimetre::createDrinksFrame(QWidget *client)
 
         const auto newBox = [&](const QString &prefix, int maxLength, double top,
                                 std::string_view text) {
-            QLineEdit *box = newNumberBox(Cadre2, prefix + letter, maxLength,
+            NumberBox *box = newNumberBox(Cadre2, prefix + letter, maxLength,
                                           {place.boxLeft, top, 615, 285});
             box->setFont(boxFont);
             box->setText(QString::fromUtf8(text));
@@ -203,7 +203,7 @@ void Sobrimetre::createResultLine(QWidget *client)
     Forme1->setStroke(Colour::lightOlive, 1);
 
     Note = newResultLabel(client, u"Note"_s, u"Message"_s, ResultLabel::Text,
-                          textOf(NoteMessage::Instruction), {240, 4680, 5055, 1050});
+                          noteTextOf(startupDisplay()), {240, 4680, 5055, 1050});
     Note->setWordWrap(true);
     Note->setFont(arial(8.25, FontStyle::Regular));
     setColors(Note, Colour::darkGreen, Colour::lightYellow);

@@ -73,7 +73,9 @@ void Sobrimetre::Recompute()
     try {
         EstimateInputs inputs;
         inputs.weightKg = numberIn(Poids);
-        if (inputs.weightKg == 0) {
+        if (!(inputs.weightKg > 0)) {
+            // The results of another weight must not stand behind the warning.
+            showDisplay(failedDisplay(NoteMessage::WeightMissing));
             warnAboutWeight();
             return;
         }
@@ -123,10 +125,31 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
         setBold(Note, *display.noteBold);
     if (display.notePoints)
         setPointSize(Note, *display.notePoints);
-    Note->showResult(textOf(display.message));
+    const QString note = noteTextOf(display);
+    Note->showResult(note);
     // A message that keeps its bold loses it where the bold text would not fit whole.
     if (!display.noteBold && Note->font().bold() && Note->fittingScale() < 1)
         setBold(Note, false);
+    flagImpossibleValues(display.impossibleValues);
     if (display.estimated)
         Annonce->announce(announcementOf(display));
+    else if (display.message == NoteMessage::ImpossibleValue)
+        Annonce->announce(note);
+}
+
+void Sobrimetre::flagImpossibleValues(const std::vector<ImpossibleValue> &values)
+{
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        const std::array<NumberBox *, DrinkColumn::boxCount> boxes = drinkColumn(drink.category)
+                                                                             .boxes();
+        for (std::size_t field = 0; field < boxes.size(); ++field) {
+            QString reason;
+            for (const ImpossibleValue &value : values) {
+                if (value.category == drink.category
+                    && static_cast<std::size_t>(value.field) == field)
+                    reason = impossibleValueText(value);
+            }
+            boxes[field]->flagImpossible(reason);
+        }
+    }
 }

@@ -11,6 +11,7 @@
 #include "engine/drink_category.h"
 #include "engine/result_display.h"
 #include "tips.h"
+#include "toolkit/number_box.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -68,12 +69,13 @@ private:
     {
         QLabel *heading{};
         Picture *button{};
-        QLineEdit *count{};
-        QLineEdit *volume{};
-        QLineEdit *degree{};
+        NumberBox *count{};
+        NumberBox *volume{};
+        NumberBox *degree{};
 
+        // In the order of IntakeField: top to bottom.
         static constexpr std::size_t boxCount = 3;
-        std::array<QLineEdit *, boxCount> boxes() const { return {count, volume, degree}; }
+        std::array<NumberBox *, boxCount> boxes() const { return {count, volume, degree}; }
     };
     const DrinkColumn &drinkColumn(DrinkCategory category) const
     {
@@ -90,6 +92,8 @@ private:
     void SelectWholeText();
     void warnAboutWeight();
     void showDisplay(const ResultDisplay &display);
+    // A red frame on each box whose value cannot be, with the reason as its tooltip.
+    void flagImpossibleValues(const std::vector<ImpossibleValue> &values);
     // What the curve's printed page tells of the person, the drinks, the options and the result
     // shown.
     PageFacts pageFacts() const;
@@ -135,7 +139,7 @@ private:
     // The person.
     Frame *Cadre1{}, *Cadre4{};
     QLabel *Etiquette1{};
-    QLineEdit *Poids{};
+    NumberBox *Poids{};
     QRadioButton *CorpuN{}, *CorpuF{}, *OptionH{}, *OptionF{};
     Picture *Homme{}, *Femme{};
 
@@ -151,7 +155,7 @@ private:
     // The result line, the message and the buttons.
     QLabel *Etiquette11{}, *Etiquette12{}, *Etiquette14{};
     ResultLabel *Alcoolémie{}, *Note{};
-    QLineEdit *Délai{};
+    NumberBox *Délai{};
     Shape *Forme1{};
     Picture *GraphImg{};
     QPushButton *BtnIni{}, *BtnQuitter{};

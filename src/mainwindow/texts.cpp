@@ -19,21 +19,45 @@ const QString stopText
         = u"STOP ! VOUS N'ÊTES PAS EN ÉTAT DE PRENDRE LE VOLANT. ATTENDEZ ENCORE AU MINIMUM "
           u"PENDANT LA DURÉE INDIQUÉE CI-CONTRE."_s;
 
+const QString weightMissingText
+        = u"Poids manquant : indiquez votre poids (plus de 0 kg) pour obtenir une estimation."_s;
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace
 
-const QString &textOf(NoteMessage message)
+QString noteTextOf(const ResultDisplay &display)
 {
-    switch (message) {
+    switch (display.message) {
     case NoteMessage::Caution:
         return cautionText;
     case NoteMessage::Stop:
         return stopText;
     case NoteMessage::Failed:
         return overflowWarning;
+    case NoteMessage::WeightMissing:
+        return weightMissingText;
+    case NoteMessage::ImpossibleValue:
+        if (!display.impossibleValues.empty())
+            return impossibleValueText(display.impossibleValues.front());
+        break;
     case NoteMessage::Instruction:
         break;
     }
     return instructionText;
+}
+
+QString impossibleValueText(const ImpossibleValue &value)
+{
+    const char *const boxes[] = {"le nombre de verres", "le volume", "le degré"};
+    const DrinkCategoryInfo &drink = drinkCategories[indexOf(value.category)];
+    return u"Valeur impossible : %1 %2 « %3 » %4. Corrigez-la pour obtenir une estimation."_s
+            .arg(QString::fromUtf8(boxes[static_cast<std::size_t>(value.field)]),
+                 fromView(drink.of), fromView(drink.heading),
+                 value.aboveHundred ? u"dépasse 100"_s : u"est négatif"_s);
 }
 
 const QString weightWarning = u"Vous devez saisir une valeur correcte pour le poids."_s;

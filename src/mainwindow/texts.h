@@ -5,9 +5,13 @@
 
 #include <QString>
 
-// The instructions, shown at rest and below 0.3 g/l; the caution from 0.3 g/l; the stop from
-// the legal limit on.
-const QString &textOf(NoteMessage message);
+// The Note panel's text for a display: the instructions, shown at rest and below 0.3 g/l; the
+// caution from 0.3 g/l; the stop from the legal limit on; or why there is no verdict.
+QString noteTextOf(const ResultDisplay &display);
+
+// Why a value cannot be, and what to do: "Valeur impossible : le volume des « Bière, cidre » est
+// négatif. Corrigez-la pour obtenir une estimation."
+QString impossibleValueText(const ImpossibleValue &value);
 
 extern const QString weightWarning;
 extern const QString delayWarning;

@@ -1,6 +1,9 @@
 #include "number_box.h"
 
+#include "colors.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 #include <QValidator>
 
 using namespace Qt::StringLiterals;
@@ -56,4 +59,27 @@ void NumberBox::keyPressEvent(QKeyEvent *event)
                     static_cast<quint16>(event->count()));
     QLineEdit::keyPressEvent(&point);
     event->setAccepted(point.isAccepted());
+}
+
+void NumberBox::flagImpossible(const QString &reason)
+{
+    if (reason == m_reason)
+        return;
+    m_reason = reason;
+    setToolTip(reason);
+    setAccessibleDescription(reason);
+    update();
+}
+
+// The red frame lies inside the box's edges, two pixels wide, over whatever frame the style draws.
+void NumberBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (!isFlagged())
+        return;
+    QPainter painter(this);
+    constexpr int frameWidth = 2;
+    painter.setPen(QPen(Colour::red, frameWidth));
+    painter.drawRect(QRectF(rect()).adjusted(frameWidth / 2.0, frameWidth / 2.0, -frameWidth / 2.0,
+                                             -frameWidth / 2.0));
 }

@@ -50,7 +50,7 @@ ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString 
     return label;
 }
 
-QLineEdit *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area)
+NumberBox *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area)
 {
     auto *box = named(new NumberBox(parent), name, area);
     box->setMaxLength(maxLength);

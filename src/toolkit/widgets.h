@@ -13,7 +13,7 @@ class Frame;
 class Line;
 class Picture;
 class QColor;
-class QLineEdit;
+class NumberBox;
 class QWidget;
 class Shape;
 
@@ -28,7 +28,7 @@ ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString 
                             const TwipsRect &area,
                             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 // A box in which a number is typed, at most maxLength characters (number_box.h).
-QLineEdit *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
+NumberBox *newNumberBox(QWidget *parent, const QString &name, int maxLength, const TwipsRect &area);
 Frame *newFrame(QWidget *parent, const QString &name, const QString &caption,
                 const TwipsRect &area);
 // picture names one of the program's pictures, such as "horloge"; subject is what a screen

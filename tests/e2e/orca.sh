@@ -2,8 +2,8 @@
 # What a blind user hears: Orca, the screen reader, runs on a virtual X display with a D-Bus
 # session and an accessibility bus of its own, while a man of 70 kg types three glasses of wine
 # into Sobrimetre. With its focus in the count box, Orca must say the new level and the verdict
-# (a notification that the program shows anew for each new result), and say nothing more when an
-# edit leaves the result as it was. Orca speaks into its debug log, line by line ("SPEECH OUTPUT:
+# (a notification that the program shows anew for each new result), say nothing more when an
+# edit leaves the result as it was, and say why a negative count gives no verdict. Orca speaks into its debug log, line by line ("SPEECH OUTPUT:
 # '...'"), with speech and braille off: no synthesiser is needed. Whatever the run starts is
 # stopped on exit; the logs stay in BUILD/e2e-orca/.
 # Usage: tests/e2e/orca.sh [build folder]   (default: build)
@@ -99,6 +99,9 @@ wait_until 5 echoed
 sleep 1
 check "3.0 glasses, the same result: Orca echoes the keys and says nothing more" \
     test "$(notifications | wc -l)" = "$notified_before"
+xdotool key ctrl+a && xdotool type --delay 150 -- -1
+check "a negative count: Orca says that there is no verdict, and why" \
+    wait_until 5 says "notification Valeur impossible : le nombre de verres des « Vins » est négatif."
 
 [ "$failed" = 0 ] || { echo "-- what Orca said:"; spoken; }
 echo "Orca run took $(($(date +%s) - started_at)) s; logs in $logs"
