@@ -5,11 +5,9 @@
 
 #include "curve/page_facts.h"
 #include "engine/curve_peak.h"
-#include "toolkit/result_label.h"
 #include "windows/caution.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -56,7 +54,7 @@ PageFacts Sobrimetre::pageFacts() const
         options << u"estimation prudente (écarts entre personnes)"_s;
     facts.options = options.join(u", "_s);
 
-    facts.result = {{u"Alcoolémie estimée"_s, Alcoolémie->text() + u" g/l"_s}};
+    facts.result = {{u"Alcoolémie estimée"_s, withDecimalPoint(m_shown.level) + u" g/l"_s}};
     if (m_shown.estimated) {
         const QString range = spreadRangeOf(m_shown);
         if (!range.isEmpty()) {
@@ -66,7 +64,8 @@ PageFacts Sobrimetre::pageFacts() const
             facts.result.append({u"Selon les personnes"_s, range});
         }
         facts.result.append({u"Verdict"_s, fromView(verdictInWords(m_shown.verdict))});
-        facts.result.append({u"Attendre encore"_s, Attente->text() + u' ' + Etiquette15->text()});
+        facts.result.append({u"Attendre encore"_s, QString::fromStdString(m_shown.wait) + u' '
+                                                           + fromView(m_shown.waitUnit)});
         if (!m_shownTips.driveAt.isEmpty())
             facts.result.append({u"Conduite possible"_s, m_shownTips.driveAt});
     } else {
