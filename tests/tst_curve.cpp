@@ -5,8 +5,10 @@
 #include "program_texts.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
+#include "toolkit/area.h"
 #include "toolkit/line.h"
 #include "toolkit/picture.h"
+#include "toolkit/polyline.h"
 #include "toolkit/twips.h"
 
 #include <QDate>
@@ -242,6 +244,8 @@ private Q_SLOTS:
     void escapeDoesNotClose();
     void flatCurveStaysOnTheAxis();
     void printsAPageOfFactsAndCurve();
+    void drawsTheEvening();
+    void printsTheEveningsGlassesOnFurtherPages();
     void printerThatCannotStartIsReported();
     void pageSavedAsPdfWhereNoPrinter_data();
     void pageSavedAsPdfWhereNoPrinter();
@@ -589,6 +593,66 @@ void TestCurve::printsAPageOfFactsAndCurve()
           u"70 kg"_s, u"Vin"_s, u"Volume (cl)"_s, u"Options : seuil de 0,5 g/l"_s, u"0,65 g/l"_s,
           u"Stop, ne conduisez pas."_s, u"2,20"_s, u"heures"_s,
           u"Il ne s'agit que d'une évaluation."_s})
+        QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_s + text));
+}
+
+// The evening from 20 h: its curve on the axis, broken where the first hour's scale ends, the
+// clock hours under the axis, the band with the prudent estimate and the mark of the time.
+void TestCurve::drawsTheEvening()
+{
+    Graph graph;
+    EveningCurve evening;
+    evening.firstHour = 20;
+    evening.level = {{0, 0}, {0, 0.5}, {2, 0.3}, {4.5, 0}};
+    evening.low = {{0, 0}, {0, 0.25}, {1.5, 0}};
+    evening.nowHours = 3;
+    graph.drawEvening(evening);
+
+    // 360 twips for the first hour from x 600, then 300 an hour; 2400 twips per g/l up from
+    // y 5640. Half-way from 0,50 to 0,30, at one hour, the level is 0,40: y 4680.
+    const auto *curve = child<Polyline>(&graph, u"CourbeSoiree"_s);
+    QCOMPARE(curve->points(),
+             QPolygonF({{600, 5640}, {600, 4440}, {960, 4680}, {1260, 4920}, {2010, 5640}}));
+    QVERIFY(!curve->isHidden());
+    QVERIFY(child<Line>(&graph, u"LigneCr"_s)->isHidden());
+    QVERIFY(child<Line>(&graph, u"LigneDc"_s)->isHidden());
+    // Up the curve, then back along the low one, from 0 at one and a half hours to 0,25 at 600:
+    // at one hour, 0,25 - 0,25 / 1,5 = 0,0833, 200 twips above the axis.
+    const QPolygonF band = child<Area>(&graph, u"Bande"_s)->corners();
+    QCOMPARE(band.size(), 5 + 4);
+    QCOMPARE(band.mid(5), QPolygonF({{1110, 5640}, {960, 5440}, {600, 5040}, {600, 5640}}));
+    const auto *now = child<Line>(&graph, u"Maintenant"_s);
+    QCOMPARE(QPointF(now->x1(), now->x2()), QPointF(1560, 1560));
+    QCOMPARE(child<QLabel>(&graph, u"Heure0"_s)->text(), u"20"_s);
+    QCOMPARE(child<QLabel>(&graph, u"Heure4"_s)->text(), u"0"_s);
+    QCOMPARE(child<QLabel>(&graph, u"Heure24"_s)->text(), u"20"_s);
+    QCOMPARE(graph.accessibleDescription(),
+             u"Soirée depuis 20 h 00 : pic à 0,50 g/l vers 20 h 00, retour à 0,00 g/l vers "
+             u"0 h 30 ; il est 23 h 00"_s);
+}
+
+// A hundred glasses fill more than a page of their own: the table goes on over the next one,
+// and every page bears its number.
+void TestCurve::printsTheEveningsGlassesOnFurtherPages()
+{
+    const TemporaryWorkingDirectory folder;
+    Graph graph;
+    PageFacts facts = wineFacts();
+    for (int glass = 0; glass < 100; ++glass)
+        facts.glasses.append({u"%1 h %2"_s.arg(18 + glass / 60).arg(glass % 60, 2, 10, QChar(u'0')),
+                              u"Vins"_s, u"12"_s, u"11"_s});
+    graph.setPageFacts(facts);
+    const QString fileName = folder.filePath(u"pages.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    usePdfOutput(printer, fileName);
+    graph.PrintForm(printer);
+
+    const QString info = pdfInfo(fileName);
+    QVERIFY2(info.contains(QRegularExpression(u"Pages: +3\n"_s)), qPrintable(info));
+    const QString text = textOfPdf(fileName);
+    for (const QString &expected :
+         {u"Page 1 sur 3"_s, u"Les verres de la soirée\n"_s, u"18 h 00"_s,
+          u"Les verres de la soirée (suite)"_s, u"19 h 39"_s, u"Page 3 sur 3"_s})
         QVERIFY2(text.contains(expected), qPrintable(expected + u" not in:\n"_s + text));
 }
 

@@ -7,6 +7,7 @@
 #include "toolkit/line.h"
 #include "toolkit/message_box.h"
 #include "toolkit/picture.h"
+#include "toolkit/polyline.h"
 #include "toolkit/screen_placement.h"
 #include "toolkit/widgets.h"
 
@@ -59,6 +60,63 @@ double hourX(int hour)
     return hour == 0 ? lastDrinkX : peakX + (hour - 1) * twipsPerHourOfFall;
 }
 
+// Where a time lies on the axis: the first hour is the rise's, the others the fall's.
+double timeX(double hours)
+{
+    return hours <= 1 ? lastDrinkX + hours * (peakX - lastDrinkX)
+                      : peakX + (hours - 1) * twipsPerHourOfFall;
+}
+
+double levelY(double level)
+{
+    return axisY - twipsPerGramPerLitre * level;
+}
+
+// The vertices in twips; a piece that crosses the first hour, where the axis changes its scale,
+// is broken there so that it stays straight in time.
+QPolygonF eveningPoints(const QList<QPointF> &vertices)
+{
+    QPolygonF points;
+    for (qsizetype i = 0; i < vertices.size(); ++i) {
+        const QPointF &vertex = vertices[i];
+        if (i > 0) {
+            const QPointF &previous = vertices[i - 1];
+            if ((previous.x() < 1) != (vertex.x() < 1) && previous.x() != 1 && vertex.x() != 1) {
+                const double along = (1 - previous.x()) / (vertex.x() - previous.x());
+                points << QPointF(peakX,
+                                  levelY(previous.y() + along * (vertex.y() - previous.y())));
+            }
+        }
+        points << QPointF(timeX(vertex.x()), levelY(vertex.y()));
+    }
+    return points;
+}
+
+// "20 h 30": a time given in hours from the axis's start, which stands at firstHour o'clock.
+QString clockAt(int firstHour, double hours)
+{
+    const int minutes = static_cast<int>(std::lround((firstHour + hours) * 60)) % (24 * 60);
+    return u"%1 h %2"_s.arg(minutes / 60).arg(minutes % 60, 2, 10, QChar(u'0'));
+}
+
+// What the evening's curve shows, for a screen reader: "Soirée depuis 20 h 00 : pic à 0,53 g/l
+// vers 22 h 00, retour à 0,00 g/l vers 2 h 25 ; il est 23 h 00".
+QString eveningInWords(const EveningCurve &evening)
+{
+    const QLocale locale;
+    QPointF peak;
+    for (const QPointF &vertex : evening.level) {
+        if (vertex.y() > peak.y())
+            peak = vertex;
+    }
+    const double start = evening.level.isEmpty() ? 0 : evening.level.first().x();
+    const double end = evening.level.isEmpty() ? 0 : evening.level.last().x();
+    return u"Soirée depuis %1 : pic à %2 g/l vers %3, retour à %4 g/l vers %5 ; il est %6"_s
+            .arg(clockAt(evening.firstHour, start), locale.toString(peak.y(), 'f', 2),
+                 clockAt(evening.firstHour, peak.x()), locale.toString(0.0, 'f', 2),
+                 clockAt(evening.firstHour, end), clockAt(evening.firstHour, evening.nowHours));
+}
+
 // A number's cell, about one hour wide so that neighbours never overlap, in pixels of the row
 // that holds it: its middle is the middle of the pixel column where the tick of x is drawn,
 // whatever the DPI.
@@ -108,7 +166,9 @@ void Graph::ShowCurve(QWidget *owner, const CurveContent &content)
     // The limit in force stands out, its value in red as its line.
     if (content.probationaryLimit)
         setTextColor(graph.Etiquette13, Colour::red);
-    if (content.curve) {
+    if (content.evening) {
+        graph.drawEvening(*content.evening);
+    } else if (content.curve) {
         graph.drawCurve(content.curve->peakLevel, content.curve->fallHours);
         if (content.lowCurve)
             graph.drawSpread(*content.lowCurve, *content.curve);
@@ -135,6 +195,11 @@ void Graph::createWidgets()
     LigneProbatoire->hide();
     LigneCr = newLine(this, u"LigneCr"_s, {600, 5640}, {960, 5160}, ink);
     LigneDc = newLine(this, u"LigneDc"_s, {960, 5160}, {1200, 5640}, ink);
+    CourbeSoiree = new Polyline(this);
+    CourbeSoiree->setObjectName(u"CourbeSoiree"_s);
+    CourbeSoiree->hide();
+    Maintenant = newLine(this, u"Maintenant"_s, {600, 120}, {600, 5640}, Colour::blue);
+    Maintenant->hide();
 
     Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
                            centredOnItsHeight);
@@ -242,6 +307,27 @@ void Graph::drawSpread(const CurvePeakAndFall &low, const CurvePeakAndFall &high
                                             locale.toString(high.peakLevel, 'f', 2)));
 }
 
+void Graph::drawEvening(const EveningCurve &evening)
+{
+    LigneCr->hide();
+    LigneDc->hide();
+    const QPolygonF level = eveningPoints(evening.level);
+    CourbeSoiree->setPoints(level);
+    CourbeSoiree->show();
+    if (!evening.low.isEmpty()) {
+        QPolygonF low = eveningPoints(evening.low);
+        std::reverse(low.begin(), low.end());
+        Bande->setCorners(level + low);
+        Bande->show();
+    }
+    const float nowX = toSingle(timeX(evening.nowHours));
+    Maintenant->setPoints(nowX, Ligne1->y1(), nowX, Ligne1->y2());
+    Maintenant->show();
+    for (int hour = 0; hour <= lastHour; ++hour)
+        Heure[hour]->setText(QString::number((evening.firstHour + hour) % 24));
+    setAccessibleDescription(eveningInWords(evening));
+}
+
 void Graph::Impression_Click()
 {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
@@ -282,11 +368,13 @@ void Graph::PrintForm(QPrinter &printer)
     QPainter painter;
     if (painter.begin(&printer)) {
         painter.setRenderHint(QPainter::Antialiasing);
-        paintPage(painter, QRectF(QPointF(), printer.pageRect(QPrinter::DevicePixel).size()),
-                  QDateTime::currentDateTime(), m_pageFacts, clientHeight / clientWidth,
-                  [this](QPainter &figurePainter, const QRectF &figure) {
-                      paintFigure(figurePainter, figure);
-                  });
+        paintPages(
+                painter, QRectF(QPointF(), printer.pageRect(QPrinter::DevicePixel).size()),
+                QDateTime::currentDateTime(), m_pageFacts, clientHeight / clientWidth,
+                [this](QPainter &figurePainter, const QRectF &figure) {
+                    paintFigure(figurePainter, figure);
+                },
+                [&printer] { return printer.newPage(); });
         if (!painter.end() || printer.printerState() == QPrinter::Error)
             failure = u"l'imprimante a refusé le travail."_s;
     } else {
@@ -319,6 +407,17 @@ void Graph::paintFigure(QPainter &painter, const QRectF &target) const
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
         painter.drawLine(at(line->x1(), line->y1()), at(line->x2(), line->y2()));
+    }
+    for (const Polyline *polyline : findChildren<Polyline *>()) {
+        if (polyline->isHidden())
+            continue;
+        QPolygonF points;
+        for (const QPointF &point : polyline->points())
+            points << at(point.x(), point.y());
+        QPen pen(polyline->strokeColor(), polyline->strokeWidth() * twipsPerDesignPixel * scale);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.drawPolyline(points);
     }
     // A label's font keeps its size against the figure: its points stand for twips at the
     // window's size, for device units at the page's.

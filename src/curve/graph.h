@@ -9,6 +9,8 @@
 #include "page_facts.h"
 
 #include <QDialog>
+#include <QList>
+#include <QPointF>
 
 #include <array>
 #include <optional>
@@ -16,6 +18,7 @@
 class Area;
 class Line;
 class Picture;
+class Polyline;
 class QLabel;
 class QPainter;
 class QPrinter;
@@ -25,6 +28,17 @@ struct CurvePeakAndFall
 {
     double peakLevel = 0; // g/l
     double fallHours = 0;
+};
+
+// The evening as the journal tells it: its current bout, on the axis that starts at the whole
+// hour of its first glass. Points are (hours from the axis's start, g/l), the vertices of a curve
+// of straight pieces.
+struct EveningCurve
+{
+    int firstHour = 0; // the clock hour at the axis's start, 0 to 23
+    QList<QPointF> level; // the average person's, or the high one with the prudent estimate
+    QList<QPointF> low; // with the prudent estimate, the band's lower edge; empty otherwise
+    double nowHours = 0; // where the mark of the current time stands
 };
 
 // What the window draws and prints.
@@ -37,6 +51,8 @@ struct CurveContent
     // With the prudent estimate, the curve is the high one, and the spread between people is a
     // band from the low curve up to it.
     std::optional<CurvePeakAndFall> lowCurve;
+    // With the evening's journal, its bout is drawn instead of the curve above.
+    std::optional<EveningCurve> evening;
     PageFacts facts;
 };
 
@@ -55,6 +71,9 @@ public:
     void drawCurve(double peakLevel, double fallHours);
     // Fills the band between the low curve and the high one, the curve drawn.
     void drawSpread(const CurvePeakAndFall &low, const CurvePeakAndFall &high);
+    // Draws the evening's bout in place of the rise and the fall, the band under it when it has
+    // one, the clock hours under the axis and the mark of the current time.
+    void drawEvening(const EveningCurve &evening);
     void setPageFacts(const PageFacts &facts) { m_pageFacts = facts; }
 
     // Prints an A4 page: the facts, and the window's figure (its lines and labels, not the
@@ -83,6 +102,9 @@ private:
     // at 0,20 g/l shows only for probationary drivers.
     Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneProbatoire{}, *LigneCr{},
             *LigneDc{};
+    // The evening's bout, and the current time on it; shown with the evening's journal only.
+    Polyline *CourbeSoiree{};
+    Line *Maintenant{};
     QLabel *Etiquette11{};
     // The time axis: a tick and a number at each hour from the last drink (0) to 24, the
     // numbers in one row, Abscisse, that ends with the unit.

@@ -19,6 +19,9 @@ struct PageFacts
     QList<Fact> person;
     // Each drink category: its name, glasses, volume per glass in cl and degree, as typed.
     QList<QStringList> drinks;
+    // With the evening's journal, the glasses of its bout in time order: when, which, volume in
+    // cl and degree, as the journal shows them; empty otherwise.
+    QList<QStringList> glasses;
     QString options;
     // The level, the verdict in words, the wait, the time from which one may drive.
     QList<Fact> result;

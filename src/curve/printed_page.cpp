@@ -16,6 +16,11 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 
+QFont pageNumberFont()
+{
+    return arial(9, FontStyle::Regular);
+}
+
 // Writes the page from top to bottom: each call paints at the cursor and moves it below what
 // it painted.
 class PageWriter
@@ -121,13 +126,20 @@ QString printedAtText(const QDateTime &printedAt)
                  QString::number(printedAt.time().minute()).rightJustified(2, u'0'));
 }
 
-} // namespace
-
-void paintPage(QPainter &painter, const QRectF &page, const QDateTime &printedAt,
-               const PageFacts &facts, double heightPerWidth,
-               const std::function<void(QPainter &, const QRectF &)> &paintFigure)
+// The number at the foot of each page, "Page 2 sur 3", right-aligned.
+void paintPageNumber(QPainter &painter, const QRectF &page, int number, int count)
 {
-    painter.save();
+    painter.setFont(pageNumberFont());
+    painter.setPen(Colour::black);
+    painter.drawText(page, Qt::AlignRight | Qt::AlignBottom,
+                     u"Page %1 sur %2"_s.arg(number).arg(count));
+}
+
+// The first page: everything but the evening's glasses.
+void paintFirstPage(QPainter &painter, const QRectF &page, const QDateTime &printedAt,
+                    const PageFacts &facts, double heightPerWidth,
+                    const std::function<void(QPainter &, const QRectF &)> &paintFigure)
+{
     PageWriter writer(painter, page);
     writer.paragraph(u"Sobrimetre : estimation de l'alcoolémie"_s, arial(16, FontStyle::Bold),
                      Colour::darkRed);
@@ -176,5 +188,70 @@ void paintPage(QPainter &painter, const QRectF &page, const QDateTime &printedAt
     }
     writer.moveTo(cautionTop);
     writer.paragraph(facts.caution, cautionFont, Colour::darkRed);
+}
+
+const QString glassesHeading = u"Les verres de la soirée"_s;
+const QStringList glassesColumns{u"Heure"_s, u"Boisson"_s, u"Volume (cl)"_s, u"Degré"_s};
+// The glasses' pages: a heading, then the table down to the page's number at the foot. Every row
+// is one line high, so that each page holds as many as the first.
+class GlassPages
+{
+public:
+    GlassPages(QPainter &painter, const QRectF &page, const QList<QStringList> &glasses)
+        : m_painter(painter)
+        , m_page(page)
+        , m_glasses(glasses)
+    {
+        PageWriter writer(painter, page);
+        const double top = writer.heightOf(glassesHeading, headingFont) + writer.millimetres(2);
+        const QPaintDevice *device = painter.device();
+        const double tableHeight = m_page.height() - top
+                                   - QFontMetricsF(pageNumberFont(), device).height()
+                                   - writer.millimetres(2)
+                                   - QFontMetricsF(arial(10, FontStyle::Bold), device).height();
+        const double rowHeight = QFontMetricsF(arial(10, FontStyle::Regular), device).height();
+        m_perPage = std::max<qsizetype>(1, static_cast<qsizetype>(tableHeight / rowHeight));
+    }
+
+    int count() const { return static_cast<int>((m_glasses.size() + m_perPage - 1) / m_perPage); }
+
+    // The index-th of the glasses' pages, from 0.
+    void paint(int index)
+    {
+        PageWriter writer(m_painter, m_page);
+        writer.paragraph(index == 0 ? glassesHeading : glassesHeading + u" (suite)"_s, headingFont);
+        writer.skip(2);
+        writer.table(QList<QStringList>{glassesColumns}
+                             + m_glasses.mid(index * m_perPage, m_perPage),
+                     m_page.left(), m_page.width());
+    }
+
+private:
+    const QFont headingFont = arial(11, FontStyle::Bold);
+    QPainter &m_painter;
+    QRectF m_page;
+    const QList<QStringList> &m_glasses;
+    qsizetype m_perPage = 1;
+};
+
+} // namespace
+
+void paintPages(QPainter &painter, const QRectF &page, const QDateTime &printedAt,
+                const PageFacts &facts, double heightPerWidth,
+                const std::function<void(QPainter &, const QRectF &)> &paintFigure,
+                const std::function<bool()> &newPage)
+{
+    painter.save();
+    GlassPages glassPages(painter, page, facts.glasses);
+    const int count = 1 + glassPages.count();
+    paintFirstPage(painter, page, printedAt, facts, heightPerWidth, paintFigure);
+    for (int index = 0; index < glassPages.count(); ++index) {
+        if (index == 0)
+            paintPageNumber(painter, page, 1, count);
+        if (!newPage())
+            break;
+        glassPages.paint(index);
+        paintPageNumber(painter, page, index + 2, count);
+    }
     painter.restore();
 }
