@@ -25,9 +25,9 @@ PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev libicu-dev qt6-b
 E2E_PACKAGES := xvfb xdotool x11-utils cups cups-client printer-driver-cups-pdf ghostscript \
                 poppler-utils time pkg-config weston qt6-wayland dbus-daemon at-spi2-core \
                 python3-gi gir1.2-atspi-2.0 orca
-# dpkg-shlibdeps for the package's dependencies, and Debian's checkers of a package, a menu entry
-# and AppStream data.
-PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
+# dpkg-shlibdeps for the package's dependencies, Debian's checkers of a package, a menu entry and
+# AppStream data, and AppStream's library, which reads the content rating as a software store does.
+PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream python3-gi gir1.2-appstream-1.0
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the given Debian packages that are missing.
