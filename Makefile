@@ -1,10 +1,12 @@
 # Set-up, build and checks of Sobrimetre. `make run` and `make test` install what is missing first.
 
-# The folders of the presets in CMakePresets.json.
+# The folders of the presets in CMakePresets.json, and of the plain build (no preset).
 BUILD      := build
+BUILD_RUN  := build-run
 BUILD_SAN  := build-sanitize
 BUILD_FUZZ := build-fuzz
 BUILD_LINT := build-lint
+BUILD_PLAIN := build-plain
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
@@ -23,9 +25,9 @@ PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev libicu-dev qt6-b
 E2E_PACKAGES := xvfb xdotool x11-utils cups cups-client printer-driver-cups-pdf ghostscript \
                 poppler-utils time pkg-config weston qt6-wayland dbus-daemon at-spi2-core \
                 python3-gi gir1.2-atspi-2.0 orca
-# dpkg-shlibdeps for the package's dependencies, and Debian's checkers of a package, a menu entry
-# and AppStream data.
-PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream
+# dpkg-shlibdeps for the package's dependencies, Debian's checkers of a package, a menu entry and
+# AppStream data, and AppStream's library, which reads the content rating as a software store does.
+PACKAGE_PACKAGES := dpkg-dev lintian desktop-file-utils appstream python3-gi gir1.2-appstream-1.0
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Installs those of the given Debian packages that are missing.
@@ -40,7 +42,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: deps deps-e2e deps-package build run test test-sanitize e2e stress bench bench-start fuzz screenshots \
+.PHONY: deps deps-e2e deps-package build run test test-sanitize test-plain e2e stress bench bench-start fuzz screenshots \
         format lint package check-package clean
 
 deps:
@@ -65,8 +67,13 @@ define build-targets
 @cmake --build --preset default -j $(JOBS) --target $(1) -- --quiet
 endef
 
-run: build
-	cd $(BUILD) && ./src/app/sobrimetre
+# The program alone, in a build of its own whose warnings never stop it: the person who runs it
+# may have a newer compiler than ours. The checks below build with warnings as errors.
+run: deps
+	@cmake --preset run > /dev/null
+	@echo "Building the program in $(BUILD_RUN)/"
+	@cmake --build --preset run -j $(JOBS) -- --quiet
+	cd $(BUILD_RUN) && ./src/app/sobrimetre
 
 test: build
 	ctest --preset default -j $(JOBS)
@@ -76,6 +83,25 @@ test-sanitize: deps
 	@echo "Building the tests under the sanitizers in $(BUILD_SAN)/"
 	@cmake --build --preset sanitize -j $(JOBS) -- --quiet
 	ctest --preset sanitize -j $(JOBS)
+
+# The program and its tests built as a Debian packager builds them: no preset, the default
+# generator, no unity build, Release, and Debian's own flags from dpkg-buildflags with all its
+# hardening (_FORTIFY_SOURCE, stack protector, read-only relocations bound at start). CMake reads
+# CXXFLAGS and LDFLAGS from the environment at a fresh configure, but not CPPFLAGS: the
+# preprocessor's flags join CXXFLAGS. The compiler's warnings are shown (make's progress is not),
+# and never stop this build.
+test-plain: deps
+	$(call install-missing,dpkg-dev)
+	@mkdir -p $(BUILD_PLAIN)
+	@echo "Building the program and its tests in $(BUILD_PLAIN)/ with Debian's flags"
+	@eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	    export CXXFLAGS="$$CXXFLAGS $$CPPFLAGS" && \
+	    cmake --fresh -S . -B $(BUILD_PLAIN) -DCMAKE_BUILD_TYPE=Release > $(BUILD_PLAIN)/configure.log 2>&1 \
+	    || { cat $(BUILD_PLAIN)/configure.log; exit 1; }
+	@cmake --build $(BUILD_PLAIN) -j $(JOBS) > $(BUILD_PLAIN)/build.log 2>&1 \
+	    || { cat $(BUILD_PLAIN)/build.log; exit 1; }
+	@grep -v -e '^\[ *[0-9]*%\] ' -e '^g\?make\[[0-9]*\]: ' $(BUILD_PLAIN)/build.log || true
+	ctest --test-dir $(BUILD_PLAIN) -j $(JOBS) --output-on-failure
 
 # Drives the program on a virtual X display and a PDF printer as a person would, then starts it
 # natively under a headless Wayland compositor, then has Orca read it while a person types.
@@ -169,4 +195,4 @@ check-package: package
 	bash tests/e2e/package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_LINT)
+	rm -rf $(BUILD) $(BUILD_RUN) $(BUILD_SAN) $(BUILD_FUZZ) $(BUILD_LINT) $(BUILD_PLAIN)

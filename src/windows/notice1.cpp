@@ -1,6 +1,6 @@
 #include "notice1.h"
 
-#include "notice2.h"
+#include "notice_navigation.h"
 
 #include <QPushButton>
 
@@ -79,11 +79,9 @@ Notice1::Notice1(QWidget *owner)
     connect(Fermer, &QPushButton::clicked, this, &Notice1::Fermer_Click);
 }
 
-// Page 1 stays loaded behind page 2, hidden, until "<<" or "Fermer" on page 2.
 void Notice1::PageSuiv_Click()
 {
-    showPage<Notice2>(parentWidget());
-    hide();
+    NoticeNavigation::showSecondPage(this);
 }
 
 void Notice1::Fermer_Click()

@@ -1,6 +1,6 @@
 // The first help page, "Notice : page 1": what the program estimates and how to fill in the
 // main window. The main window's "Notice" command (F1) shows it; ">>" leads to the second page
-// and hides this one, "Fermer" unloads it.
+// and hides this one (notice_navigation.h), "Fermer" unloads it.
 #pragma once
 
 #include "help_page.h"

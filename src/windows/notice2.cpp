@@ -1,7 +1,7 @@
 #include "notice2.h"
 
 #include "caution.h"
-#include "notice1.h"
+#include "notice_navigation.h"
 
 #include <QPushButton>
 
@@ -59,14 +59,10 @@ Notice2::Notice2(QWidget *owner)
 
 void Notice2::PagePréc_Click()
 {
-    showPage<Notice1>(parentWidget());
-    close();
+    NoticeNavigation::backToFirstPage(this);
 }
 
-// Closes page 1 too, whether it is hidden behind this page or shown beside it.
 void Notice2::Fermer_Click()
 {
-    if (auto *page1 = loaded<Notice1>())
-        page1->close();
-    close();
+    NoticeNavigation::closeBothPages(this);
 }

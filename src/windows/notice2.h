@@ -1,6 +1,6 @@
 // The second help page, "Notice : page 2": how to read the delay and the wait, and the limits
 // of an estimate. Page 1's ">>" shows it; "<<" goes back to page 1 and unloads this page,
-// "Fermer" unloads both pages.
+// "Fermer" unloads both pages (notice_navigation.h).
 #pragma once
 
 #include "help_page.h"

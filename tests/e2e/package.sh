@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks the Debian package as Debian's own tools do (lintian, desktop-file-validate, appstreamcli
-# validate --pedantic), then starts the program as the desktop menu does: the command of the
-# package's menu entry, run from the home folder, must keep Defaut.dat in the user's data folder,
-# created when missing, and leave nothing in the folder it was started from. The package is
-# unpacked into a temporary folder, not installed. The program runs on Qt's offscreen platform:
-# this run looks at where its file goes, not at its windows.
+# validate --pedantic) and its content rating as AppStream's library reads it, then starts the
+# program as the desktop menu does: the command of the package's menu entry, run from the home
+# folder, must keep Defaut.dat in the user's data folder, created when missing, and leave nothing
+# in the folder it was started from. The package is unpacked into a temporary folder, not
+# installed. The program runs on Qt's offscreen platform: this run looks at where its file goes,
+# not at its windows.
 # Usage: tests/e2e/package.sh [build folder]   (default: build)
 set -uo pipefail
 
@@ -29,13 +30,33 @@ echo "== Debian's checkers on $(basename "$package")"
 root=$work/root
 dpkg-deb -x "$package" "$root" || give_up "cannot unpack $package"
 entry=$root/usr/share/applications/$app_id.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 # lintian tells when it runs as root on its standard error; its findings go to its output.
 lintian --pedantic "$package" >"$work/lintian.txt" 2>/dev/null
 check "lintian finds nothing to say, pedantic tags included" test ! -s "$work/lintian.txt"
 cat "$work/lintian.txt"
 check "desktop-file-validate accepts the menu entry" desktop-file-validate "$entry"
 check "appstreamcli validate --pedantic accepts the AppStream data" \
-    appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+    appstreamcli validate --pedantic --no-net "$metainfo"
+
+# What a software store shows of the content rating: AppStream's description of each rated
+# attribute, as its library reads them. The validator accepts any attribute and value; an unknown
+# one has no description.
+rating_descriptions() { # rating_descriptions METAINFO
+    /usr/bin/python3 - "$1" <<'EOF'
+import sys
+import gi
+gi.require_version("AppStream", "1.0")
+from gi.repository import AppStream, Gio
+data = AppStream.Metadata()
+data.parse_file(Gio.File.new_for_path(sys.argv[1]), AppStream.FormatKind.XML)
+rating = data.get_component().get_content_rating("oars-1.1")
+for attribute in rating.get_rating_ids():
+    print(AppStream.ContentRating.attribute_get_description(attribute, rating.get_value(attribute)))
+EOF
+}
+check "the content rating tells of alcoholic drinks (OARS drugs-alcohol, mild), and of nothing else" \
+    test "$(rating_descriptions "$metainfo")" = "References to alcoholic beverages"
 
 echo "== a start from the menu entry"
 command=$(awk -F= '$1 == "Exec" { print $2 }' "$entry")
