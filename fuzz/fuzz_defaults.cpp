@@ -36,7 +36,8 @@ DefaultsRecord readBack(const DefaultsRecord &record)
 {
     const std::string file = writeDefaults(record);
     mustHold(file.size()
-             == (record.prudent        ? largestDefaultsFileSize
+             == (record.journal        ? journalFileSize
+                 : record.prudent      ? prudentFileSize
                  : record.probationary ? probationaryFileSize
                                        : defaultsFileSize));
     DefaultsRecord read;
@@ -51,7 +52,7 @@ void checkFileRoundTrip(std::string_view file)
     const DefaultsRecord again = readBack(record);
     mustHold(again.sexCode == record.sexCode && again.corpulenceCode == record.corpulenceCode
              && again.mealCode == record.mealCode && again.probationary == record.probationary
-             && again.prudent == record.prudent);
+             && again.prudent == record.prudent && again.journal == record.journal);
     const std::vector<std::string> texts = textsOf(record);
     const std::vector<std::string> textsAgain = textsOf(again);
     for (std::size_t i = 0; i < texts.size(); ++i) {

@@ -60,6 +60,8 @@ private Q_SLOTS:
     void writesEachValueAtItsRecord_data();
     void writesEachValueAtItsRecord();
     void writesCategoriesInScreenOrder();
+    void optionRecords_data();
+    void optionRecords();
     void codePage_data();
     void codePage();
     void storesUnmappableAsQuestionMark_data();
@@ -158,6 +160,48 @@ void TestDefaultsFormat::writesCategoriesInScreenOrder()
         expected += recordBytes(QByteArray("d") + letter + "    ");
     }
     QCOMPARE(bytesOf(writeDefaults(record)), expected);
+}
+
+// The records after the 16, as written for the options given (written) or as only read.
+void TestDefaultsFormat::optionRecords_data()
+{
+    QTest::addColumn<QByteArray>("records");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QList<bool>>("options"); // 0.2 g/l limit, prudent estimate, journal
+
+    const QByteArray on = recordBytes(code(1, 0));
+    const QByteArray off = recordBytes(code(0, 0));
+    QTest::newRow("none: 2 048 bytes") << QByteArray() << true << QList{false, false, false};
+    QTest::newRow("0.2 g/l limit: 2 176 bytes") << on << true << QList{true, false, false};
+    QTest::newRow("prudent: 2 304 bytes") << off + on << true << QList{false, true, false};
+    QTest::newRow("journal: 2 432 bytes") << off + off + on << true << QList{false, false, true};
+    QTest::newRow("journal and limit") << on + off + on << true << QList{true, false, true};
+    QTest::newRow("all three") << on + on + on << true << QList{true, true, true};
+    QTest::newRow("19th record cut by a byte")
+            << on + on + on.chopped(1) << false << QList{true, true, false};
+    QTest::newRow("19th record holds 257")
+            << off + off + recordBytes(code(1, 1)) << false << QList{false, false, false};
+    QTest::newRow("bytes past the 19th ignored")
+            << off + on + on + "abc" << false << QList{false, true, true};
+}
+
+void TestDefaultsFormat::optionRecords()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(bool, written);
+    QFETCH(QList<bool>, options);
+    DefaultsRecord record;
+    record.weight = "64";
+    const QByteArray usualValues = bytesOf(writeDefaults(record));
+    record.probationary = options[0];
+    record.prudent = options[1];
+    record.journal = options[2];
+
+    if (written)
+        QCOMPARE(bytesOf(writeDefaults(record)), usualValues + records);
+    DefaultsRecord read;
+    readDefaults(viewOf(usualValues + records), read);
+    QCOMPARE((QList{read.probationary, read.prudent, read.journal}), options);
 }
 
 void TestDefaultsFormat::codePage_data()

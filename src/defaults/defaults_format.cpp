@@ -3,11 +3,26 @@
 #include "utf8.h"
 #include "windows_1252.h"
 
+#include <array>
 #include <cstdint>
 
 namespace {
 
 constexpr std::size_t codeLength = 2;
+
+// The options kept after the 16 records, in file order, with the codes their records hold.
+struct OptionRecord
+{
+    bool DefaultsRecord::*option;
+    std::int16_t onCode;
+    std::int16_t offCode;
+};
+
+constexpr std::array<OptionRecord, 3> optionRecords{{
+        {&DefaultsRecord::probationary, probationaryLimitOn, probationaryLimitOff},
+        {&DefaultsRecord::prudent, prudentEstimateOn, prudentEstimateOff},
+        {&DefaultsRecord::journal, eveningJournalOn, eveningJournalOff},
+}};
 
 // Calls onText(recordIndex, text) or onCode(recordIndex, code) for the 16 values in file
 // order, so that reading and writing share that order.
@@ -67,10 +82,12 @@ std::string fitToTextField(std::string_view utf8Text)
 
 std::string writeDefaults(const DefaultsRecord &record)
 {
-    const std::size_t size = record.prudent        ? largestDefaultsFileSize
-                             : record.probationary ? probationaryFileSize
-                                                   : defaultsFileSize;
-    std::string file(size, '\0');
+    std::size_t optionsWritten = 0;
+    for (std::size_t i = 0; i < optionRecords.size(); ++i) {
+        if (record.*optionRecords[i].option)
+            optionsWritten = i + 1;
+    }
+    std::string file(defaultsFileSize + optionsWritten * defaultsRecordSize, '\0');
     visitInFileOrder(
             record,
             [&file](std::size_t index, const std::string &text) {
@@ -79,11 +96,10 @@ std::string writeDefaults(const DefaultsRecord &record)
                 file.replace(index * defaultsRecordSize, textFieldLength, bytes);
             },
             [&file](std::size_t index, std::int16_t code) { putCode(file, index, code); });
-    if (size > defaultsFileSize)
-        putCode(file, defaultsRecordCount,
-                record.probationary ? probationaryLimitOn : probationaryLimitOff);
-    if (record.prudent)
-        putCode(file, defaultsRecordCount + 1, prudentEstimateOn);
+    for (std::size_t i = 0; i < optionsWritten; ++i) {
+        const OptionRecord &kept = optionRecords[i];
+        putCode(file, defaultsRecordCount + i, record.*kept.option ? kept.onCode : kept.offCode);
+    }
     return file;
 }
 
@@ -104,8 +120,10 @@ void readDefaults(std::string_view fileBytes, DefaultsRecord &record)
                     code = codeIn(bytes);
             });
     // Only a whole record counts: a cut one says nothing sure.
-    record.probationary = fileBytes.size() >= probationaryFileSize
-                          && codeIn(fileBytes.substr(defaultsFileSize)) == probationaryLimitOn;
-    record.prudent = fileBytes.size() >= largestDefaultsFileSize
-                     && codeIn(fileBytes.substr(probationaryFileSize)) == prudentEstimateOn;
+    for (std::size_t i = 0; i < optionRecords.size(); ++i) {
+        const std::size_t start = defaultsFileSize + i * defaultsRecordSize;
+        record.*optionRecords[i].option = fileBytes.size() >= start + defaultsRecordSize
+                                          && codeIn(fileBytes.substr(start))
+                                                     == optionRecords[i].onCode;
+    }
 }

@@ -19,6 +19,9 @@ inline constexpr std::int16_t noMeal = 0;
 inline constexpr std::int16_t probationaryLimitOn = 1;
 inline constexpr std::int16_t probationaryLimitOff = 0;
 inline constexpr std::int16_t prudentEstimateOn = 1;
+inline constexpr std::int16_t prudentEstimateOff = 0;
+inline constexpr std::int16_t eveningJournalOn = 1;
+inline constexpr std::int16_t eveningJournalOff = 0;
 
 // Volume per glass (cl) and alcohol degree of one category, as the boxes' texts.
 struct DrinkDefaults
@@ -40,11 +43,12 @@ struct DefaultsRecord
     std::int16_t corpulenceCode = corpulenceNormal;
     std::int16_t mealCode = noMeal;
     std::array<DrinkDefaults, drinkCategoryCount> drinks;
-    // The 0.2 g/l limit of probationary drivers, and the prudent estimate, kept in records after
-    // the 16 only while one is on, so that a file of the usual values alone stays the 16
-    // records any reader knows.
+    // The 0.2 g/l limit of probationary drivers, the prudent estimate and the evening's journal,
+    // kept in records after the 16 only while one is on, so that a file of the usual values
+    // alone stays the 16 records any reader knows.
     bool probationary = false;
     bool prudent = false;
+    bool journal = false;
 
     DrinkDefaults &operator[](DrinkCategory category) { return drinks[indexOf(category)]; }
     const DrinkDefaults &operator[](DrinkCategory category) const
