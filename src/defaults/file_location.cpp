@@ -2,6 +2,7 @@
 
 #include "system_reason.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <array>
@@ -91,4 +92,9 @@ FileLocation locateFile(const std::string &name)
             location.name = ".";
     }
     return refused(systemReason(ELOOP));
+}
+
+QString absolutePathOf(const std::string &path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(QFile::decodeName(path.c_str())));
 }

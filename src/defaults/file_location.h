@@ -29,3 +29,6 @@ struct FileLocation
 };
 
 FileLocation locateFile(const std::string &name);
+
+// path, from the current directory, as an absolute path, as the user would look for the file.
+QString absolutePathOf(const std::string &path);
