@@ -3,6 +3,7 @@
 #include "defaults_format.h"
 #include "file_location.h"
 #include "file_replacement.h"
+#include "journal_file.h"
 #include "regular_file.h"
 #include "temporary_files.h"
 
@@ -33,6 +34,8 @@ std::optional<std::string> readOrCreate(const FileLocation &file, std::size_t li
 
 DefaultsRecord readDefaultsFile()
 {
+    // Start-up reads this file first, whether the journal is on or not.
+    removeJournalLeftovers();
     DefaultsRecord record;
     const FileLocation file = locateFile(QFile::encodeName(defaultsFileName).toStdString());
     if (!file.refusal.isEmpty())

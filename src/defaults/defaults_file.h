@@ -13,7 +13,8 @@ extern const QString defaultsFileName;
 // empty when there is none. Anything that cannot be read as a regular file (a folder, a FIFO, a
 // device, a refused link, a file without read rights) holds nothing and is left as it is: all
 // the values are then the factory ones. Never waits on the file, never reads past the records,
-// and goes on silently either way. Also removes what killed saves left behind.
+// and goes on silently either way. Also removes what killed saves of Defaut.dat and of the
+// evening's journal left behind.
 DefaultsRecord readDefaultsFile();
 
 // Writes the whole file beside the old one and puts it in the old one's place in one step, so
