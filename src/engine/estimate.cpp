@@ -1,8 +1,8 @@
 #include "estimate.h"
 
 #include "arithmetic_overflow.h"
+#include "spread.h"
 
-#include <cmath>
 #include <utility>
 
 double alcoholGrams(const CategoryIntake &intake)
@@ -48,14 +48,23 @@ Verdict classify(double level, DrivingLimit limit)
     return caution ? Verdict::Yellow : Verdict::Green;
 }
 
+std::optional<ImpossibleValue> impossibleValue(DrinkCategory category, IntakeField field,
+                                               double value)
+{
+    if (value < 0)
+        return ImpossibleValue{category, field, false};
+    if (field == IntakeField::Degree && value > 100)
+        return ImpossibleValue{category, field, true};
+    return std::nullopt;
+}
+
 std::vector<ImpossibleValue> impossibleValues(const EstimateInputs &inputs)
 {
     std::vector<ImpossibleValue> found;
     const auto check = [&found](DrinkCategory category, IntakeField field, double value) {
-        if (value < 0)
-            found.push_back({category, field, false});
-        else if (field == IntakeField::Degree && value > 100)
-            found.push_back({category, field, true});
+        if (const std::optional<ImpossibleValue> impossible = impossibleValue(category, field,
+                                                                              value))
+            found.push_back(*impossible);
     };
     for (const DrinkCategoryInfo &drink : drinkCategories)
         check(drink.category, IntakeField::Count, inputs[drink.category].count);
@@ -68,30 +77,10 @@ std::vector<ImpossibleValue> impossibleValues(const EstimateInputs &inputs)
 
 namespace {
 
-// One estimate of the spread: the diffusion coefficient multiplied by coefficientFactor, the
-// peak divided by mealDivisor after a meal, and eliminationRate g/l per hour after the peak.
-struct Assumptions
-{
-    double coefficientFactor;
-    double mealDivisor;
-    double eliminationRate;
-};
-
-constexpr Assumptions averagePerson{1, mealDivisor, eliminationPerHour};
-constexpr Assumptions highEstimate{0.8, 1.2, slowEliminationPerHour};
-constexpr Assumptions lowEstimate{1.25, 2, fastEliminationPerHour};
-
 double levelUnder(const Assumptions &assumptions, const EstimateInputs &inputs, double mass,
                   double elapsed)
 {
-    const double coefficient = diffusionCoefficient(inputs.isMale, inputs.corpulenceNormal);
-    // A weight above 0 but so small that this product is 0 cannot divide anything.
-    const double diffusionMass = inputs.weightKg * coefficient * assumptions.coefficientFactor;
-    if (diffusionMass == 0)
-        throw ArithmeticOverflow("division par zéro : poids");
-    const double meal = inputs.mealTaken ? assumptions.mealDivisor : 1;
-    const double peak = checkedFinite(checkedFinite(mass / diffusionMass, "division") / meal,
-                                      "division");
+    const double peak = peakLevel(assumptions, inputs, mass);
     const double raw = checkedFinite(peak
                                              - checkedFinite(assumptions.eliminationRate * elapsed,
                                                              "délai"),
@@ -123,11 +112,8 @@ EstimateResult estimate(const EstimateInputs &inputs)
     result.middle = levelUnder(averagePerson, inputs, mass, elapsed);
     result.high = levelUnder(highEstimate, inputs, mass, elapsed);
     result.low = levelUnder(lowEstimate, inputs, mass, elapsed);
-    const double limit = legalLimitOf(inputs.limit);
-    const double elimination = inputs.prudent ? slowEliminationPerHour : eliminationPerHour;
-    result.level = inputs.prudent ? result.high : result.middle;
-    result.waitHours = checkedFinite((result.level - limit) / elimination, "attente");
-    result.waitDisplay = result.level >= limit ? std::round(result.waitHours + 0.5) : 0;
-    result.verdict = classify(result.level, inputs.limit);
+    settleVerdict(result, 0);
+    result.hoursToZero = result.level / shownAssumptions(inputs.prudent).eliminationRate;
+    result.hoursToDrive = result.waitDisplay;
     return result;
 }

@@ -6,6 +6,7 @@
 #include "drink_category.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // The limit a driver is held to: 0.5 g/l, or 0.2 g/l for probationary licence holders, learners
@@ -82,6 +83,11 @@ struct EstimateResult
     double low = 0;
     double middle = 0;
     double high = 0;
+    // What the tooltips tell: the hours until the level shown is back to 0, and until one may
+    // drive (0 when one may already). The estimate of one moment gives the level over the
+    // elimination rate, and the whole hours of waitDisplay.
+    double hoursToZero = 0;
+    double hoursToDrive = 0;
 };
 
 inline constexpr double cautionLevel = 0.3; // g/l: reflexes may already be impaired
@@ -108,6 +114,11 @@ constexpr double legalLimitOf(DrivingLimit limit)
 }
 
 Verdict classify(double level, DrivingLimit limit = DrivingLimit::Standard);
+
+// The value in the given box of a drink column, when it cannot be: below 0, or a degree above
+// 100.
+std::optional<ImpossibleValue> impossibleValue(DrinkCategory category, IntakeField field,
+                                               double value);
 
 // Every count, volume or degree below 0 and every degree above 100, in the order the boxes stand
 // on screen: the counts' row, then the volumes', then the degrees', each from left to right.

@@ -89,9 +89,8 @@ ResultDisplay presentResult(const EstimateResult &result)
     display.verdict = result.verdict;
     display.estimated = true;
     display.breath = formatLevel(result.level / bloodPerBreath);
-    display.hoursToZero = result.level
-                          / (result.prudent ? slowEliminationPerHour : eliminationPerHour);
-    display.hoursToDrive = result.waitDisplay;
+    display.hoursToZero = result.hoursToZero;
+    display.hoursToDrive = result.hoursToDrive;
     display.limit = result.limit;
     display.prudent = result.prudent;
     display.low = formatLevel(result.low);
