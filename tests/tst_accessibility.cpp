@@ -84,7 +84,9 @@ void TestAccessibility::initTestCase()
 
 void TestAccessibility::init()
 {
-    m_window = std::make_unique<Sobrimetre>(nullptr, [] { return QTime(20, 47); });
+    m_window = std::make_unique<Sobrimetre>(nullptr, [] {
+        return QDateTime(QDate(2026, 12, 9), QTime(20, 47));
+    });
     m_window->show();
 }
 

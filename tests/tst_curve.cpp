@@ -623,6 +623,7 @@ void TestCurve::drawsTheEvening()
     QCOMPARE(band.mid(5), QPolygonF({{1110, 5640}, {960, 5440}, {600, 5040}, {600, 5640}}));
     const auto *now = child<Line>(&graph, u"Maintenant"_s);
     QCOMPARE(QPointF(now->x1(), now->x2()), QPointF(1560, 1560));
+    QCOMPARE(child<QLabel>(&graph, u"HeureMaintenant"_s)->text(), u"23 h 00"_s);
     QCOMPARE(child<QLabel>(&graph, u"Heure0"_s)->text(), u"20"_s);
     QCOMPARE(child<QLabel>(&graph, u"Heure4"_s)->text(), u"0"_s);
     QCOMPARE(child<QLabel>(&graph, u"Heure24"_s)->text(), u"20"_s);

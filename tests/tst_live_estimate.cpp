@@ -1433,7 +1433,8 @@ void TestLiveEstimate::tooltips()
     QFETCH(QString, levelTip);
     QFETCH(QString, waitTip);
 
-    m_window = std::make_unique<Sobrimetre>(nullptr, [now] { return now; });
+    m_window = std::make_unique<Sobrimetre>(nullptr,
+                                            [now] { return QDateTime(QDate(2026, 12, 9), now); });
     m_window->show();
     QVERIFY(regainActivation());
     for (qsizetype i = 0; i + 1 < typed.size(); i += 2)

@@ -654,9 +654,9 @@ void TestMainWindow::menus_data()
 
     QTest::newRow("Options")
             << u"Options"_s << u"&Options"_s
-            << QStringList{u"Ini"_s,      u"GraphMenu"_s,       u"Sauve"_s,
-                           u"Rétablir"_s, u"SeuilProbatoire"_s, u"EstimationPrudente"_s,
-                           u"Quitter"_s}
+            << QStringList{u"Ini"_s,           u"GraphMenu"_s,       u"Sauve"_s,
+                           u"Rétablir"_s,      u"SeuilProbatoire"_s, u"EstimationPrudente"_s,
+                           u"JournalSoiree"_s, u"Quitter"_s}
             << QStringList{u"&Initialiser"_s,
                            u"&Graphique"_s,
                            u"&Sauvegarder"_s,
@@ -664,11 +664,13 @@ void TestMainWindow::menus_data()
                            u"Seuil de 0,2 g/l (permis &probatoire, transport en "
                            u"commun)"_s,
                            u"&Estimation prudente (écarts entre personnes)"_s,
+                           u"&Journal de la soirée (heure de chaque verre)"_s,
                            u"&Quitter"_s}
             << QList<QKeySequence>{QKeySequence(Qt::Key_F2),
                                    QKeySequence(u"Ctrl+G"_s),
                                    QKeySequence(u"Ctrl+S"_s),
                                    QKeySequence(u"Ctrl+R"_s),
+                                   QKeySequence(),
                                    QKeySequence(),
                                    QKeySequence(),
                                    QKeySequence(u"Ctrl+Q"_s)};

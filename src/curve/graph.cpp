@@ -200,6 +200,9 @@ void Graph::createWidgets()
     CourbeSoiree->hide();
     Maintenant = newLine(this, u"Maintenant"_s, {600, 120}, {600, 5640}, Colour::blue);
     Maintenant->hide();
+    HeureMaintenant = newLabel(this, u"HeureMaintenant"_s, {}, {660, 0, 1200, 240});
+    setTextColor(HeureMaintenant, Colour::blue);
+    HeureMaintenant->hide();
 
     Etiquette11 = newLabel(this, u"Etiquette11"_s, u"g / l"_s, {720, 240, 855, 255},
                            centredOnItsHeight);
@@ -323,6 +326,9 @@ void Graph::drawEvening(const EveningCurve &evening)
     const float nowX = toSingle(timeX(evening.nowHours));
     Maintenant->setPoints(nowX, Ligne1->y1(), nowX, Ligne1->y2());
     Maintenant->show();
+    HeureMaintenant->setText(clockAt(evening.firstHour, evening.nowHours));
+    Twips::place(HeureMaintenant, {nowX + 60.0, 0, 1200, 240});
+    HeureMaintenant->show();
     for (int hour = 0; hour <= lastHour; ++hour)
         Heure[hour]->setText(QString::number((evening.firstHour + hour) % 24));
     setAccessibleDescription(eveningInWords(evening));

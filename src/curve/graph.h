@@ -102,9 +102,11 @@ private:
     // at 0,20 g/l shows only for probationary drivers.
     Line *Ligne1{}, *Ligne2{}, *Ligne3{}, *Ligne4{}, *Ligne5{}, *LigneProbatoire{}, *LigneCr{},
             *LigneDc{};
-    // The evening's bout, and the current time on it; shown with the evening's journal only.
+    // The evening's bout, and the current time on it, with its clock time at the top; shown with
+    // the evening's journal only.
     Polyline *CourbeSoiree{};
     Line *Maintenant{};
+    QLabel *HeureMaintenant{};
     QLabel *Etiquette11{};
     // The time axis: a tick and a number at each hour from the last drink (0) to 24, the
     // numbers in one row, Abscisse, that ends with the unit.

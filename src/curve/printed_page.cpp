@@ -83,27 +83,31 @@ public:
         }
     }
 
-    // A table whose first row is its heading; the first column is left-aligned, the others,
-    // numbers, right-aligned in equal columns.
-    void table(const QList<QStringList> &rows, double left, double width)
+    // A table whose first row is its heading. Its words, the first textColumns columns, are
+    // left-aligned, each textShare of the width; its numbers, the other columns, are
+    // right-aligned in equal columns.
+    void table(const QList<QStringList> &rows, double left, double width, int textColumns = 1,
+               double textShare = 0.4)
     {
-        const double firstWidth = width * 0.4;
-        const double otherWidth = rows.isEmpty() || rows.first().size() < 2
-                                          ? 0
-                                          : (width - firstWidth) / (rows.first().size() - 1);
+        const qsizetype columns = rows.isEmpty() ? 0 : rows.first().size();
+        const double textWidth = width * textShare;
+        const double numberWidth = columns > textColumns
+                                           ? (width - textColumns * textWidth)
+                                                     / static_cast<double>(columns - textColumns)
+                                           : 0;
         bool heading = true;
         for (const QStringList &row : rows) {
             m_painter.setFont(arial(10, heading ? FontStyle::Bold : FontStyle::Regular));
             m_painter.setPen(Colour::black);
             const double height = QFontMetricsF(m_painter.font(), m_painter.device()).height();
+            double cellLeft = left;
             for (qsizetype column = 0; column < row.size(); ++column) {
-                const QRectF cell = column == 0
-                                            ? QRectF(left, m_cursor, firstWidth, height)
-                                            : QRectF(left + firstWidth + (column - 1) * otherWidth,
-                                                     m_cursor, otherWidth, height);
-                m_painter.drawText(cell,
-                                   (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
+                const bool text = column < textColumns;
+                const double cellWidth = text ? textWidth : numberWidth;
+                m_painter.drawText(QRectF(cellLeft, m_cursor, cellWidth, height),
+                                   (text ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop,
                                    row[column]);
+                cellLeft += cellWidth;
             }
             m_cursor += height;
             heading = false;
@@ -244,12 +248,17 @@ void paintPages(QPainter &painter, const QRectF &page, const QDateTime &printedA
     painter.save();
     GlassPages glassPages(painter, page, facts.glasses);
     const int count = 1 + glassPages.count();
-    paintFirstPage(painter, page, printedAt, facts, heightPerWidth, paintFigure);
-    for (int index = 0; index < glassPages.count(); ++index) {
-        if (index == 0)
-            paintPageNumber(painter, page, 1, count);
-        if (!newPage())
-            break;
+    if (count == 1) {
+        paintFirstPage(painter, page, printedAt, facts, heightPerWidth, paintFigure);
+        painter.restore();
+        return;
+    }
+    // The first page leaves the room of its number at its foot.
+    const double numberRoom = QFontMetricsF(pageNumberFont(), painter.device()).height() * 1.5;
+    paintFirstPage(painter, page.adjusted(0, 0, 0, -numberRoom), printedAt, facts, heightPerWidth,
+                   paintFigure);
+    paintPageNumber(painter, page, 1, count);
+    for (int index = 0; index < glassPages.count() && newPage(); ++index) {
         glassPages.paint(index);
         paintPageNumber(painter, page, index + 2, count);
     }

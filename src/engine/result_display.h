@@ -41,9 +41,17 @@ inline constexpr float restingHeight = 15;
 } // namespace LevelBar
 
 // The messages of the Note panel: the instructions, the caution below the legal limit, the stop
-// from the limit on, the estimate that overflowed, the weight that is missing, and the value
-// that cannot be.
-enum class NoteMessage { Instruction, Caution, Stop, Failed, WeightMissing, ImpossibleValue };
+// from the limit on, the estimate that overflowed, the weight that is missing, the value that
+// cannot be, and the evening's journal that cannot be read or written.
+enum class NoteMessage {
+    Instruction,
+    Caution,
+    Stop,
+    Failed,
+    WeightMissing,
+    ImpossibleValue,
+    JournalUnavailable
+};
 
 struct ResultDisplay
 {

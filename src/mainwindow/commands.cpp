@@ -46,12 +46,17 @@ void Sobrimetre::closeEvent(QCloseEvent *event)
 
 // The curve of the level as shown, rounded to two decimals, and of the delay as typed. With the
 // prudent estimate the level falls at its slow rate, over the band of the spread between people,
-// from the low level shown in the level's tooltip. No verdict shown, no curve.
+// from the low level shown in the level's tooltip. No verdict shown, no curve. With the evening's
+// journal, its bout as it happened.
 void Sobrimetre::GraphMenu_Click()
 {
     CurveContent content;
     content.probationaryLimit = SeuilProbatoire->isChecked();
     content.facts = pageFacts();
+    if (keepsJournal() && m_shown.estimated) {
+        if (EveningCurve evening = eveningCurve(); !evening.level.isEmpty())
+            content.evening = std::move(evening);
+    }
     if (const std::optional<double> level = levelShown(m_shown.level)) {
         const double delay = readDelay(Délai->text().toStdString());
         const bool prudent = m_shown.estimated && m_shown.prudent;
@@ -91,6 +96,8 @@ void Sobrimetre::showOptionsInCaption()
         options << u"seuil 0,2 g/l"_s;
     if (EstimationPrudente->isChecked())
         options << u"estimation prudente"_s;
+    if (JournalSoiree->isChecked())
+        options << u"journal de la soirée"_s;
     setWindowTitle(options.isEmpty() ? u"Sobrimetre"_s
                                      : u"Sobrimetre (%1)"_s.arg(options.join(u", "_s)));
 }

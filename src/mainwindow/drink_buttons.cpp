@@ -1,5 +1,6 @@
 // The drink buttons: each click counts one more glass in its category's count box, whose own
-// change reaction then recomputes.
+// change reaction then recomputes; while the evening's journal is kept, it adds a glass drunk
+// now to the journal.
 #include "sobrimetre.h"
 
 #include "engine/arithmetic_overflow.h"
@@ -27,6 +28,14 @@ QString countText(double count)
 } // namespace
 
 void Sobrimetre::DrinkButton_Click(DrinkCategory category)
+{
+    if (keepsJournal())
+        addGlassToJournal(category);
+    else
+        countOneMoreGlass(category);
+}
+
+void Sobrimetre::countOneMoreGlass(DrinkCategory category)
 {
     QLineEdit *count = drinkColumn(category).count;
     double glasses = 0;

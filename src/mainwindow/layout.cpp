@@ -261,6 +261,11 @@ void Sobrimetre::createMenus()
                                  u"&Estimation prudente (écarts entre personnes)"_s,
                                  QKeySequence());
     EstimationPrudente->setCheckable(true);
+    JournalSoiree = addItem(Options, u"JournalSoiree"_s,
+                            u"&Journal de la soirée (heure de chaque verre)"_s, QKeySequence());
+    JournalSoiree->setCheckable(true);
+    // Ctrl+J opens the journal while it is kept; the item itself keeps or leaves it.
+    JournalSoiree->setStatusTip(u"Ctrl+J ouvre le journal de la soirée"_s);
     Quitter = addItem(Options, u"Quitter"_s, u"&Quitter"_s, Qt::CTRL | Qt::Key_Q);
 
     Aide = addMenu(u"Aide"_s, u"&?"_s);

@@ -15,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A box's text as typed, without the blanks around it; an empty box says so.
 QString typed(const QLineEdit *box, const QString &whenEmpty)
 {
@@ -40,11 +35,12 @@ PageFacts Sobrimetre::pageFacts() const
             {u"Corpulence"_s, CorpuN->isChecked() ? u"normale"_s : u"forte"_s},
             {u"Repas"_s, CocheR->checkState() == Qt::Checked ? u"oui"_s : u"non"_s},
             {u"Dernier verre"_s,
-             u"il y a %1 %2"_s.arg(delay, fromView(hourUnit(readDelay(delay.toStdString()))))},
+             u"il y a %1 %2"_s.arg(delay,
+                                   QString::fromUtf8(hourUnit(readDelay(delay.toStdString()))))},
     };
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
-        facts.drinks.append({fromView(drink.heading), typed(column.count, u"0"_s),
+        facts.drinks.append({QString::fromUtf8(drink.heading), typed(column.count, u"0"_s),
                              typed(column.volume, u"-"_s), typed(column.degree, u"-"_s)});
     }
     QStringList options{SeuilProbatoire->isChecked()
@@ -52,6 +48,10 @@ PageFacts Sobrimetre::pageFacts() const
                                 : u"seuil de 0,5 g/l"_s};
     if (EstimationPrudente->isChecked())
         options << u"estimation prudente (écarts entre personnes)"_s;
+    if (keepsJournal()) {
+        options << u"journal de la soirée"_s;
+        facts.glasses = journalGlassesOnPage();
+    }
     facts.options = options.join(u", "_s);
 
     facts.result = {{u"Alcoolémie estimée"_s, withDecimalPoint(m_shown.level) + u" g/l"_s}};
@@ -63,9 +63,9 @@ PageFacts Sobrimetre::pageFacts() const
                         {u"Estimation moyenne"_s, withDecimalPoint(m_shown.middle) + u" g/l"_s});
             facts.result.append({u"Selon les personnes"_s, range});
         }
-        facts.result.append({u"Verdict"_s, fromView(verdictInWords(m_shown.verdict))});
+        facts.result.append({u"Verdict"_s, QString::fromUtf8(verdictInWords(m_shown.verdict))});
         facts.result.append({u"Attendre encore"_s, QString::fromStdString(m_shown.wait) + u' '
-                                                           + fromView(m_shown.waitUnit)});
+                                                           + QString::fromUtf8(m_shown.waitUnit)});
         if (!m_shownTips.driveAt.isEmpty())
             facts.result.append({u"Conduite possible"_s, m_shownTips.driveAt});
     } else {

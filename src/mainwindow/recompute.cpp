@@ -3,8 +3,11 @@
 #include "sobrimetre.h"
 
 #include "engine/arithmetic_overflow.h"
+#include "engine/evening.h"
 #include "engine/read_number.h"
 #include "engine/result_display.h"
+#include "journal/glass_time.h"
+#include "journal/journal.h"
 #include "scale.h"
 #include "texts.h"
 #include "tips.h"
@@ -67,38 +70,57 @@ QColor colourOf(NoteColour colour)
 
 void Sobrimetre::Recompute()
 {
+    recomputeFor(Occasion::Edit);
+}
+
+void Sobrimetre::recomputeFor(Occasion occasion)
+{
     if (Ready != 1)
         return;
+    const bool edit = occasion == Occasion::Edit;
     EstimateResult result;
     try {
-        EstimateInputs inputs;
-        inputs.weightKg = numberIn(Poids);
-        if (!(inputs.weightKg > 0)) {
+        if (!(numberIn(Poids) > 0)) {
             // The results of another weight must not stand behind the warning.
-            showDisplay(failedDisplay(NoteMessage::WeightMissing));
-            warnAboutWeight();
+            if (keepsJournal())
+                showJournalSummary(estimateEvening({}, m_journal->glasses(), minuteOf(m_clock())));
+            showDisplay(failedDisplay(NoteMessage::WeightMissing), occasion);
+            if (edit)
+                warnAboutWeight();
             return;
         }
-        inputs.isMale = OptionH->isChecked();
-        inputs.corpulenceNormal = CorpuN->isChecked();
-        inputs.mealTaken = CocheR->checkState() == Qt::Checked;
-        for (const DrinkCategoryInfo &drink : drinkCategories) {
-            const DrinkColumn &column = drinkColumn(drink.category);
-            inputs[drink.category] = {numberIn(column.count), numberIn(column.volume),
-                                      numberIn(column.degree)};
+        if (keepsJournal() && !m_journal->failure().isEmpty()) {
+            showDisplay(failedDisplay(NoteMessage::JournalUnavailable), occasion);
+            return;
         }
-        inputs.delayHours = numberIn(Délai);
-        inputs.limit = SeuilProbatoire->isChecked() ? DrivingLimit::Probationary
-                                                    : DrivingLimit::Standard;
-        inputs.prudent = EstimationPrudente->isChecked();
-        result = estimate(inputs);
+        result = estimateGlasses(inputsOfBoxes());
     } catch (const ArithmeticOverflow &) {
         // The results of other values must not stand as if they were these values'.
-        showDisplay(failedDisplay());
-        showWarning(this, overflowWarning);
+        showDisplay(failedDisplay(), occasion);
+        if (edit)
+            showWarning(this, overflowWarning);
         return;
     }
-    showDisplay(presentResult(result));
+    showDisplay(presentResult(result), occasion);
+}
+
+EstimateInputs Sobrimetre::inputsOfBoxes() const
+{
+    EstimateInputs inputs;
+    inputs.weightKg = numberIn(Poids);
+    inputs.isMale = OptionH->isChecked();
+    inputs.corpulenceNormal = CorpuN->isChecked();
+    inputs.mealTaken = CocheR->checkState() == Qt::Checked;
+    for (const DrinkCategoryInfo &drink : drinkCategories) {
+        const DrinkColumn &column = drinkColumn(drink.category);
+        inputs[drink.category] = {numberIn(column.count), numberIn(column.volume),
+                                  numberIn(column.degree)};
+    }
+    inputs.delayHours = numberIn(Délai);
+    inputs.limit = SeuilProbatoire->isChecked() ? DrivingLimit::Probationary
+                                                : DrivingLimit::Standard;
+    inputs.prudent = EstimationPrudente->isChecked();
+    return inputs;
 }
 
 void Sobrimetre::warnAboutWeight()
@@ -109,10 +131,15 @@ void Sobrimetre::warnAboutWeight()
     Poids->setText(QString());
 }
 
-void Sobrimetre::showDisplay(const ResultDisplay &display)
+void Sobrimetre::showDisplay(const ResultDisplay &display, Occasion occasion)
 {
+    // The clock speaks only of what a person acts on: the verdict and the hours to wait.
+    const bool news = occasion != Occasion::Tick || display.estimated != m_shown.estimated
+                      || display.verdict != m_shown.verdict || display.wait != m_shown.wait;
     m_shown = display;
-    m_shownTips = tipsOf(display, m_clock());
+    // The journal's figures count from the whole minute.
+    const QDateTime now = keepsJournal() ? momentOf(minuteOf(m_clock())) : m_clock();
+    m_shownTips = tipsOf(display, now, keepsJournal());
     const ResultTips &tips = m_shownTips;
     Alcoolémie->showResult(withDecimalPoint(display.level), tips.level);
     Attente->showResult(QString::fromStdString(display.wait), tips.wait);
@@ -125,15 +152,18 @@ void Sobrimetre::showDisplay(const ResultDisplay &display)
         setBold(Note, *display.noteBold);
     if (display.notePoints)
         setPointSize(Note, *display.notePoints);
-    const QString note = noteTextOf(display);
+    const QString note = noteTextOf(display, m_journal->failure());
     Note->showResult(note);
     // A message that keeps its bold loses it where the bold text would not fit whole.
     if (!display.noteBold && Note->font().bold() && Note->fittingScale() < 1)
         setBold(Note, false);
     flagImpossibleValues(display.impossibleValues);
+    if (!news)
+        return;
     if (display.estimated)
         Annonce->announce(announcementOf(display));
-    else if (display.message == NoteMessage::ImpossibleValue)
+    else if (display.message == NoteMessage::ImpossibleValue
+             || display.message == NoteMessage::JournalUnavailable)
         Annonce->announce(note);
 }
 

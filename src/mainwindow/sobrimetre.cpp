@@ -1,5 +1,6 @@
 #include "sobrimetre.h"
 
+#include "journal/journal.h"
 #include "toolkit/picture.h"
 
 #include <QAction>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +21,13 @@ Sobrimetre::Sobrimetre(QWidget *parent, Clock clock)
     setObjectName(u"Sobrimetre"_s);
     setWindowTitle(u"Sobrimetre"_s);
     setWindowIcon(QIcon(u":/icons/sobrimetre.svg"_s));
+    m_journal = new Journal(this);
+    m_journal->setExpiry([this](std::vector<JournalEntry> &entries) { dropEveningsOver(entries); });
+    MinuterieJournal = new QTimer(this);
+    MinuterieJournal->setObjectName(u"MinuterieJournal"_s);
+    MinuterieJournal->setSingleShot(true);
+    OuvrirJournal = new QShortcut(Qt::CTRL | Qt::Key_J, this);
+    OuvrirJournal->setObjectName(u"OuvrirJournal"_s);
     createWidgets();
     nameForAccessibility();
     connectEvents();
@@ -73,6 +83,10 @@ void Sobrimetre::connectEvents()
     connect(GraphMenu, &QAction::triggered, this, &Sobrimetre::GraphMenu_Click);
     connect(SeuilProbatoire, &QAction::toggled, this, &Sobrimetre::SeuilProbatoire_Click);
     connect(EstimationPrudente, &QAction::toggled, this, &Sobrimetre::EstimationPrudente_Click);
+    connect(JournalSoiree, &QAction::toggled, this, &Sobrimetre::JournalSoiree_Click);
+    connect(OuvrirJournal, &QShortcut::activated, this, &Sobrimetre::OuvrirJournal_Activated);
+    connect(MinuterieJournal, &QTimer::timeout, this, &Sobrimetre::MinuterieJournal_Timeout);
+    connect(m_journal, &Journal::changed, this, &Sobrimetre::Journal_Changed);
     connect(MNotice, &QAction::triggered, this, &Sobrimetre::MNotice_Click);
     connect(Info, &QAction::triggered, this, &Sobrimetre::Info_Click);
 }

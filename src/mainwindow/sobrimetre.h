@@ -13,15 +13,18 @@
 #include "tips.h"
 #include "toolkit/number_box.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QMainWindow>
-#include <QTime>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class Announcer;
 class Frame;
+class Journal;
+class JournalWindow;
 class Picture;
 class QAction;
 class QCheckBox;
@@ -30,9 +33,14 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QShortcut;
+class QTimer;
 class ResultLabel;
 class Scale;
 class Shape;
+struct EveningCurve;
+struct EveningResult;
+struct JournalEntry;
 struct PageFacts;
 
 class Sobrimetre : public QMainWindow
@@ -41,10 +49,11 @@ class Sobrimetre : public QMainWindow
     // The window's Ready flag, reachable by name as its widgets are by their object names.
     Q_PROPERTY(qint16 Ready MEMBER Ready)
 public:
-    // Where the window reads the time of day, for the clock times its tooltips give.
-    using Clock = std::function<QTime()>;
+    // Where the window reads the time: for the clock times its tooltips give, and for the
+    // evening's journal, whose verdict follows the clock.
+    using Clock = std::function<QDateTime()>;
 
-    explicit Sobrimetre(QWidget *parent = nullptr, Clock clock = &QTime::currentTime);
+    explicit Sobrimetre(QWidget *parent = nullptr, Clock clock = &QDateTime::currentDateTime);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,13 +99,42 @@ private:
     void Recompute();
     void MarkEditedField();
     void SelectWholeText();
+    // Why the estimate runs: an edit warns about a weight or an overflow and has each new result
+    // spoken; a change of the journal has it spoken without warning; the clock's tick has only a
+    // new verdict or a new wait spoken.
+    enum class Occasion { Edit, JournalChange, Tick };
+    void recomputeFor(Occasion occasion);
     void warnAboutWeight();
-    void showDisplay(const ResultDisplay &display);
+    void showDisplay(const ResultDisplay &display, Occasion occasion = Occasion::Edit);
     // A red frame on each box whose value cannot be, with the reason as its tooltip.
     void flagImpossibleValues(const std::vector<ImpossibleValue> &values);
     // What the curve's printed page tells of the person, the drinks, the options and the result
     // shown.
     PageFacts pageFacts() const;
+
+    // The seam where the glasses and the delay come from: typed into the count boxes and Délai,
+    // or, while the evening's journal is kept, the journal's glasses with their times, of which
+    // those boxes then show the summary. Both estimate the person's level now, and a drink button
+    // counts one more glass in either.
+    bool keepsJournal() const;
+    EstimateResult estimateGlasses(const EstimateInputs &inputs);
+    void countOneMoreGlass(DrinkCategory category);
+    // The journal's side: its estimate now, its summary in the count boxes and Délai, its curve
+    // and its glasses on the page, the glass it adds, what leaves it.
+    EstimateResult estimateJournal(const EstimateInputs &person);
+    void showJournalSummary(const EveningResult &evening);
+    EveningCurve eveningCurve() const;
+    QList<QStringList> journalGlassesOnPage() const;
+    void addGlassToJournal(DrinkCategory category);
+    void dropEveningsOver(std::vector<JournalEntry> &entries) const;
+    // The inputs as the boxes hold them, with the options.
+    EstimateInputs inputsOfBoxes() const;
+    // Turns the journal on: the boxes of the glasses and of the delay become its summary; or
+    // off: they are typed again, empty and "1".
+    void startJournal();
+    void stopJournal();
+    void tellUnreadableLines();
+    void armMinuteTick();
 
     // The usual values: what the fields hold of them, and their copy into the fields.
     DefaultsRecord usualValues() const;
@@ -124,6 +162,10 @@ private:
     void Info_Click();
     void SeuilProbatoire_Click(bool on);
     void EstimationPrudente_Click();
+    void JournalSoiree_Click(bool on);
+    void OuvrirJournal_Activated();
+    void MinuterieJournal_Timeout();
+    void Journal_Changed();
     // The caption names the options in force.
     void showOptionsInCaption();
 
@@ -171,8 +213,15 @@ private:
     // Has a screen reader say each new result in a sentence.
     Announcer *Annonce{};
 
+    // The evening's journal, its window (made when first opened), Ctrl+J that opens it, and the
+    // tick on each minute that has the verdict follow the clock.
+    Journal *m_journal{};
+    JournalWindow *m_journalWindow{};
+    QShortcut *OuvrirJournal{};
+    QTimer *MinuterieJournal{};
+
     // The menus.
     QMenu *Options{}, *Aide{};
     QAction *Ini{}, *GraphMenu{}, *Sauve{}, *Rétablir{}, *SeuilProbatoire{}, *EstimationPrudente{},
-            *Quitter{}, *MNotice{}, *Info{};
+            *JournalSoiree{}, *Quitter{}, *MNotice{}, *Info{};
 };

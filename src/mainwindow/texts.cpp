@@ -22,14 +22,9 @@ const QString stopText
 const QString weightMissingText
         = u"Poids manquant : indiquez votre poids (plus de 0 kg) pour obtenir une estimation."_s;
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
-QString noteTextOf(const ResultDisplay &display)
+QString noteTextOf(const ResultDisplay &display, const QString &journalFailure)
 {
     switch (display.message) {
     case NoteMessage::Caution:
@@ -44,6 +39,10 @@ QString noteTextOf(const ResultDisplay &display)
         if (!display.impossibleValues.empty())
             return impossibleValueText(display.impossibleValues.front());
         break;
+    case NoteMessage::JournalUnavailable:
+        return u"Journal de la soirée inaccessible : %1 Aucune estimation tant qu'il ne peut pas "
+               u"être lu et enregistré ; les verres notés entre-temps sont gardés."_s.arg(
+                       journalFailure);
     case NoteMessage::Instruction:
         break;
     }
@@ -56,7 +55,7 @@ QString impossibleValueText(const ImpossibleValue &value)
     const DrinkCategoryInfo &drink = drinkCategories[indexOf(value.category)];
     return u"Valeur impossible : %1 %2 « %3 » %4. Corrigez-la pour obtenir une estimation."_s
             .arg(QString::fromUtf8(boxes[static_cast<std::size_t>(value.field)]),
-                 fromView(drink.of), fromView(drink.heading),
+                 QString::fromUtf8(drink.of), QString::fromUtf8(drink.heading),
                  value.aboveHundred ? u"dépasse 100"_s : u"est négatif"_s);
 }
 

@@ -27,7 +27,30 @@ QString spreadOf(const ResultDisplay &display)
     return u"Selon les personnes, %1. "_s.arg(range);
 }
 
-QString levelTip(const ResultDisplay &display, int secondsNow)
+// "vers 2 h 40", the given hours after now rounded up to 5 minutes; with the day named, "demain
+// vers 1 h 10" or "le 11 décembre vers 3 h 00" when it is not today. The day is counted in real
+// time, across a change of the clock; a time a hair's breadth past a 5-minute mark, from the
+// rounding of the hours, stays on that mark.
+QString around(const QDateTime &now, double hours, bool namesTheDay)
+{
+    if (!namesTheDay)
+        return u"vers "_s + clockText(clockAfter(now.time().msecsSinceStartOfDay() / 1000, hours));
+    constexpr double fiveMinutes = 5 * 60;
+    constexpr double hair = 1e-6;
+    const double seconds = static_cast<double>(now.toSecsSinceEpoch()) + hours * 3600;
+    const QDateTime moment = QDateTime::fromSecsSinceEpoch(
+            static_cast<qint64>(std::ceil(seconds / fiveMinutes - hair) * fiveMinutes));
+    const QString clock = clockText(moment.time().hour() * 60 + moment.time().minute());
+    const qint64 days = now.date().daysTo(moment.date());
+    if (days == 0)
+        return u"vers "_s + clock;
+    if (days == 1)
+        return u"demain vers "_s + clock;
+    return u"le %1 vers %2"_s.arg(QLocale(QLocale::French).toString(moment.date(), u"d MMMM"_s),
+                                  clock);
+}
+
+QString levelTip(const ResultDisplay &display, const QDateTime &now, bool namesTheDay)
 {
     const QString breath = spreadOf(display)
                            + u"Soit environ %1 mg par litre d'air expiré."_s.arg(
@@ -38,28 +61,27 @@ QString levelTip(const ResultDisplay &display, int secondsNow)
     if (display.hoursToZero < 1)
         return breath + u" Retour à %1 g/l dans moins d'une heure."_s.arg(zero);
     return breath
-           + u" Retour à %1 g/l dans environ %2 h, vers %3."_s
+           + u" Retour à %1 g/l dans environ %2 h, %3."_s
                      .arg(zero, QString::number(std::round(display.hoursToZero), 'f', 0),
-                          clockText(clockAfter(secondsNow, display.hoursToZero)));
+                          around(now, display.hoursToZero, namesTheDay));
 }
 
-QString driveAt(const ResultDisplay &display, int secondsNow)
+QString driveAt(const ResultDisplay &display, const QDateTime &now, bool namesTheDay)
 {
     if (display.hoursToDrive <= 0)
         return {};
-    return u"vers %1 (seuil %2 g/l)"_s.arg(clockText(clockAfter(secondsNow, display.hoursToDrive)),
-                                           QLocale().toString(legalLimitOf(display.limit), 'f', 1));
+    return u"%1 (seuil %2 g/l)"_s.arg(around(now, display.hoursToDrive, namesTheDay),
+                                      QLocale().toString(legalLimitOf(display.limit), 'f', 1));
 }
 
 } // namespace
 
-ResultTips tipsOf(const ResultDisplay &display, QTime now)
+ResultTips tipsOf(const ResultDisplay &display, const QDateTime &now, bool namesTheDay)
 {
     if (!display.estimated)
         return {};
-    const int secondsNow = now.msecsSinceStartOfDay() / 1000;
-    const QString drive = driveAt(display, secondsNow);
-    return {levelTip(display, secondsNow),
+    const QString drive = driveAt(display, now, namesTheDay);
+    return {levelTip(display, now, namesTheDay),
             drive.isEmpty() ? QString() : u"Conduite possible "_s + drive, drive};
 }
 

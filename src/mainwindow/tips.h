@@ -5,8 +5,8 @@
 
 #include "engine/result_display.h"
 
+#include <QDateTime>
 #include <QString>
-#include <QTime>
 
 struct ResultTips
 {
@@ -16,8 +16,9 @@ struct ResultTips
     QString driveAt;
 };
 
-// Both tips are empty while there is no estimate; now is the time of day when it ran.
-ResultTips tipsOf(const ResultDisplay &display, QTime now);
+// Both tips are empty while there is no estimate; now is when it ran. With the day named, as the
+// evening's journal has it, a time that falls on another day says so: "demain vers 1 h 10".
+ResultTips tipsOf(const ResultDisplay &display, const QDateTime &now, bool namesTheDay = false);
 
 // What a screen reader says of an estimate in one go: "0,65 gramme par litre. Stop, ne conduisez
 // pas. Attendre encore 2 heures.", with the options in force.

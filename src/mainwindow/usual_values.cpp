@@ -39,12 +39,18 @@ QString asTyped(const std::string &field)
 
 void Sobrimetre::Form_Load()
 {
-    const QScopedValueRollback filling(Ready, qint16(0));
-    for (QWidget *widget : std::initializer_list<QWidget *>{Cadre1, Cadre2, Cadre3, Cadre4, OptionH,
-                                                            OptionF, CorpuN, CorpuF, CocheR})
-        setBackgroundColor(widget, Colour::panel);
-    applyUsualValues(readDefaultsFile());
-    startAfresh(startupDisplay());
+    {
+        const QScopedValueRollback filling(Ready, qint16(0));
+        for (QWidget *widget :
+             std::initializer_list<QWidget *>{Cadre1, Cadre2, Cadre3, Cadre4, OptionH, OptionF,
+                                              CorpuN, CorpuF, CocheR})
+            setBackgroundColor(widget, Colour::panel);
+        applyUsualValues(readDefaultsFile());
+        startAfresh(startupDisplay());
+    }
+    // The evening's journal tells where the evening stands at once.
+    if (keepsJournal())
+        recomputeFor(Occasion::JournalChange);
 }
 
 void Sobrimetre::Ini_Click()
@@ -84,6 +90,7 @@ DefaultsRecord Sobrimetre::usualValues() const
     values.mealCode = CocheR->checkState() == Qt::Checked ? mealTaken : noMeal;
     values.probationary = SeuilProbatoire->isChecked();
     values.prudent = EstimationPrudente->isChecked();
+    values.journal = JournalSoiree->isChecked();
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
         values[drink.category] = {fitToTextField(column.volume->text().toStdString()),
@@ -104,6 +111,7 @@ void Sobrimetre::applyUsualValues(const DefaultsRecord &values)
     CocheR->setChecked(values.mealCode == mealTaken);
     SeuilProbatoire->setChecked(values.probationary);
     EstimationPrudente->setChecked(values.prudent);
+    JournalSoiree->setChecked(values.journal);
     for (const DrinkCategoryInfo &drink : drinkCategories) {
         const DrinkColumn &column = drinkColumn(drink.category);
         column.volume->setText(asTyped(values[drink.category].volume));
