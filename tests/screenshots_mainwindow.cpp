@@ -2,7 +2,8 @@
 // of 70 kg and glasses of wine of 12 cl at 11 degrees, typed as a user types them, with the
 // curve and its printed page of the red one, in the average and in the prudent estimate; then
 // one glass under the 0,2 g/l limit, a value too large to compute with, with its warning box,
-// and a level and a wait of many digits.
+// a negative volume, and a level and a wait of many digits. Then an evening in its journal, at
+// 23 h in Paris: the main window that sums it up, the journal's window, and its curve and page.
 #include "curve/graph.h"
 #include "mainwindow/sobrimetre.h"
 #include "screenshot_support.h"
@@ -12,9 +13,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTimer>
+
+#include <time.h>
 
 using namespace Qt::StringLiterals;
 
@@ -101,5 +105,31 @@ int main(int argc, char *argv[])
     type(&window, u"Poids"_s, u"1"_s);
     type(&window, u"NB_V"_s, u"999"_s);
     saveScreenshot(&window, folder, u"mainwindow_grands_nombres"_s);
+
+    type(&window, u"Poids"_s, u"70"_s);
+    type(&window, u"NB_V"_s, u"3"_s);
+    type(&window, u"VOL_B"_s, u"-25"_s);
+    saveScreenshot(&window, folder, u"mainwindow_valeur_impossible"_s);
+    type(&window, u"VOL_B"_s, u"25"_s);
+    child<QAction>(&window, u"SeuilProbatoire"_s)->setChecked(false);
+    window.hide();
+
+    qputenv("TZ", "Europe/Paris");
+    tzset();
+    QFile journal(u"Soiree.csv"_s);
+    if (!journal.open(QIODevice::WriteOnly))
+        return 1;
+    journal.write("heure;boisson;volume_cl;degre\n"
+                  "2026-12-09 20:00+01:00;V;12;11\n2026-12-09 20:45+01:00;V;12;11\n"
+                  "2026-12-09 21:30+01:00;B;25;5\n2026-12-09 22:15+01:00;A;4;44\n");
+    journal.close();
+    Sobrimetre evening(nullptr, [] { return QDateTime(QDate(2026, 12, 9), QTime(23, 0)); });
+    type(&evening, u"Poids"_s, u"70"_s);
+    child<QAction>(&evening, u"JournalSoiree"_s)->setChecked(true);
+    saveScreenshot(&evening, folder, u"mainwindow_journal"_s);
+    saveScreenshot(child<QWidget>(&evening, u"Journal"_s), folder, u"journal"_s);
+    pictureCurve(&evening, folder, u"journal"_s);
+    child<QAction>(&evening, u"EstimationPrudente"_s)->setChecked(true);
+    pictureCurve(&evening, folder, u"journal_prudente"_s);
     return 0;
 }
