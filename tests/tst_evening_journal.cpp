@@ -59,6 +59,7 @@ private Q_SLOTS:
     void leavingGivesBackTheTypedWindow();
     void theVerdictFollowsTheClock();
     void unreadableJournalGivesNoVerdict();
+    void glassesChangedInTheJournalsWindow();
 
 private:
     template<typename T = QWidget>
@@ -85,8 +86,8 @@ void TestEveningJournal::initTestCase()
 
 void TestEveningJournal::init()
 {
-    QDir().remove(u"Soiree.csv"_s);
-    QDir().remove(u"Defaut.dat"_s);
+    for (const QString &name : QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        QVERIFY(QFile::remove(name) || QDir(name).removeRecursively());
     m_now = parisTime(23, 0);
     m_watcher = std::make_unique<MessageBoxWatcher>();
 }
@@ -288,6 +289,36 @@ void TestEveningJournal::unreadableJournalGivesNoVerdict()
     QCOMPARE(widget<QTableWidget>(u"Verres"_s)->rowCount(), 1);
     QCOMPARE(text(u"Alcoolémie"_s), u"-,--"_s);
     QVERIFY(QDir(u"Soiree.csv"_s).isEmpty());
+}
+
+// A glass's time typed in its cell, another running copy's glass, a glass deleted with the Delete
+// key: each reaches the file, or comes from it, and the verdict follows.
+void TestEveningJournal::glassesChangedInTheJournalsWindow()
+{
+    writeFile(u"Soiree.csv"_s, wines({u"22:00"_s}));
+    openWindow();
+    widget<QLineEdit>(u"Poids"_s)->setText(u"70"_s);
+    keepJournal(true);
+    auto *table = widget<QTableWidget>(u"Verres"_s);
+    table->editItem(table->item(0, 0));
+    auto *editor = table->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), u"22:00"_s);
+    editor->setText(u"21 h 30"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(contentOf(u"Soiree.csv"_s), wines({u"21:30"_s}));
+    // At 23 h, half an hour of elimination: 0,2155 - 0,06.
+    QCOMPARE(text(u"Alcoolémie"_s), u"0,16"_s);
+
+    writeFile(u"Soiree.csv"_s, wines({u"21:30"_s, u"22:30"_s}));
+    QTRY_COMPARE(table->rowCount(), 2);
+    QCOMPARE(widget<QLineEdit>(u"NB_V"_s)->text(), u"2"_s);
+
+    table->setCurrentCell(1, 0);
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(contentOf(u"Soiree.csv"_s), wines({u"21:30"_s}));
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(m_watcher->count(), 0);
 }
 
 QTEST_MAIN(TestEveningJournal)
