@@ -3,7 +3,8 @@
 # session and an accessibility bus of its own, while a man of 70 kg types three glasses of wine
 # into Sobrimetre. With its focus in the count box, Orca must say the new level and the verdict
 # (a notification that the program shows anew for each new result), say nothing more when an
-# edit leaves the result as it was, and say why a negative count gives no verdict. Orca speaks into its debug log, line by line ("SPEECH OUTPUT:
+# edit leaves the result as it was, say why a negative count gives no verdict, and say the new
+# level when a glass is added to the evening's journal. Orca speaks into its debug log, line by line ("SPEECH OUTPUT:
 # '...'"), with speech and braille off: no synthesiser is needed. Whatever the run starts is
 # stopped on exit; the logs stay in BUILD/e2e-orca/.
 # Usage: tests/e2e/orca.sh [build folder]   (default: build)
@@ -102,6 +103,14 @@ check "3.0 glasses, the same result: Orca echoes the keys and says nothing more"
 xdotool key ctrl+a && xdotool type --delay 150 -- -1
 check "a negative count: Orca says that there is no verdict, and why" \
     wait_until 5 says "notification Valeur impossible : le nombre de verres des « Vins » est négatif."
+# The evening's journal, from the Options menu by its access keys: its window opens with the
+# focus on its first drink, and Space adds a cocktail drunk now, 11,52 g: 0,24 g/l.
+xdotool key ctrl+a && xdotool type --delay 150 3
+xdotool key --delay 300 alt+o j
+wait_until 10 has_window_named "Journal de la soirée" || give_up "the journal did not open"
+xdotool key --delay 300 space
+check "a glass added to the journal: Orca says the new level" \
+    wait_until 5 says "notification 0,24 gramme par litre."
 
 [ "$failed" = 0 ] || { echo "-- what Orca said:"; spoken; }
 echo "Orca run took $(($(date +%s) - started_at)) s; logs in $logs"
