@@ -71,8 +71,9 @@ std::optional<ReadTime> timeIn(std::string_view text)
     const int minute = valueOf(text, 14, 2);
     if (!date.isValid() || hour >= 24 || minute >= 60)
         return std::nullopt;
+    const int minuteOfDay = hour * 60 + minute;
     const std::int64_t localMinute = (date.toJulianDay() - julianDayOfUnixEpoch) * minutesPerDay
-                                     + hour * 60 + minute;
+                                     + minuteOfDay;
     const std::string_view offsetText = text.substr(localTimeShape.size());
     if (offsetText.empty()) {
         const std::int64_t read = minuteOfLocalTime(localMinute);

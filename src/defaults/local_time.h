@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-inline constexpr std::int64_t minutesPerDay = 24 * 60;
+inline constexpr std::int64_t minutesPerDay = 1440;
 
 // The local clock's offset from UTC at minute (minutes since 1970-01-01 00:00 UTC), in whole
 // minutes: the seconds of an old local mean time are rounded to the nearest minute.
