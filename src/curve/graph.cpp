@@ -22,6 +22,7 @@
 #include <QPrinterInfo>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -396,15 +397,14 @@ void Graph::paintFigure(QPainter &painter, const QRectF &target) const
     const auto at = [&target, scale](double x, double y) {
         return target.topLeft() + QPointF(x, y) * scale;
     };
+    const QTransform onTarget = QTransform::fromScale(scale, scale)
+                                * QTransform::fromTranslate(target.left(), target.top());
     for (const Area *area : findChildren<Area *>()) {
         if (area->isHidden())
             continue;
-        QPolygonF corners;
-        for (const QPointF &corner : area->corners())
-            corners << at(corner.x(), corner.y());
         painter.setPen(Qt::NoPen);
         painter.setBrush(area->fillColor());
-        painter.drawPolygon(corners);
+        painter.drawPolygon(onTarget.map(area->corners()));
     }
     for (const Line *line : findChildren<Line *>()) {
         if (line->isHidden())
@@ -417,13 +417,10 @@ void Graph::paintFigure(QPainter &painter, const QRectF &target) const
     for (const Polyline *polyline : findChildren<Polyline *>()) {
         if (polyline->isHidden())
             continue;
-        QPolygonF points;
-        for (const QPointF &point : polyline->points())
-            points << at(point.x(), point.y());
         QPen pen(polyline->strokeColor(), polyline->strokeWidth() * twipsPerDesignPixel * scale);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
-        painter.drawPolyline(points);
+        painter.drawPolyline(onTarget.map(polyline->points()));
     }
     // A label's font keeps its size against the figure: its points stand for twips at the
     // window's size, for device units at the page's.

@@ -15,18 +15,9 @@ void Area::setCorners(const QPolygonF &twipsCorners)
     updatePixelGeometry();
 }
 
-// Each corner at the pixel nearest, as lines place their ends, so that the area meets them.
-QPolygon Area::pixelCorners() const
-{
-    QPolygon corners;
-    for (const QPointF &corner : m_corners)
-        corners << QPoint(Twips::toPixels(corner.x()), Twips::toPixels(corner.y()));
-    return corners;
-}
-
 void Area::updatePixelGeometry()
 {
-    setGeometry(pixelCorners().boundingRect());
+    setGeometry(Twips::toPixels(m_corners).boundingRect());
     update();
 }
 
@@ -35,5 +26,5 @@ void Area::paintEvent(QPaintEvent * /*event*/)
     QPainter painter(this);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_fill);
-    painter.drawPolygon(pixelCorners().translated(-geometry().topLeft()));
+    painter.drawPolygon(Twips::toPixels(m_corners).translated(-geometry().topLeft()));
 }

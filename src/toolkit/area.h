@@ -21,8 +21,6 @@ protected:
     void updatePixelGeometry() override;
 
 private:
-    QPolygon pixelCorners() const;
-
     QPolygonF m_corners;
     QColor m_fill;
 };

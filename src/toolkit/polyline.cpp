@@ -16,19 +16,11 @@ void Polyline::setPoints(const QPolygonF &twipsPoints)
     updatePixelGeometry();
 }
 
-// Each point at the pixel nearest, as lines place their ends, so that the curve meets the axes.
-QPolygon Polyline::pixelPoints() const
-{
-    QPolygon points;
-    for (const QPointF &point : m_points)
-        points << QPoint(Twips::toPixels(point.x()), Twips::toPixels(point.y()));
-    return points;
-}
-
 void Polyline::updatePixelGeometry()
 {
     const int margin = strokeWidth();
-    setGeometry(pixelPoints().boundingRect().adjusted(-margin, -margin, margin, margin));
+    setGeometry(
+            Twips::toPixels(m_points).boundingRect().adjusted(-margin, -margin, margin, margin));
     update();
 }
 
@@ -41,6 +33,6 @@ void Polyline::paintEvent(QPaintEvent * /*event*/)
     painter.setPen(pen);
     // Pixel centres: a one-pixel piece lies exactly on its row or column.
     const QPointF half(0.5, 0.5);
-    painter.drawPolyline(
-            QPolygonF(pixelPoints().translated(-geometry().topLeft())).translated(half));
+    painter.drawPolyline(QPolygonF(Twips::toPixels(m_points).translated(-geometry().topLeft()))
+                                 .translated(half));
 }

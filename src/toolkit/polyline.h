@@ -21,7 +21,5 @@ protected:
     void updatePixelGeometry() override;
 
 private:
-    QPolygon pixelPoints() const;
-
     QPolygonF m_points;
 };

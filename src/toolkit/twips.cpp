@@ -43,3 +43,12 @@ void fixClientSize(QWidget *window, double width, double height)
 }
 
 } // namespace Twips
+
+QPolygon Twips::toPixels(const QPolygonF &twipsPoints)
+{
+    QPolygon pixels;
+    pixels.reserve(twipsPoints.size());
+    for (const QPointF &point : twipsPoints)
+        pixels << QPoint(toPixels(point.x()), toPixels(point.y()));
+    return pixels;
+}

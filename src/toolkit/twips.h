@@ -3,6 +3,7 @@
 // with the user's DPI as the fonts do.
 #pragma once
 
+#include <QPolygon>
 #include <QRect>
 
 class QWidget;
@@ -24,6 +25,8 @@ double pixelsPerTwip();
 int toPixels(double twips);
 double fromPixels(int pixels);
 QRect toPixelRect(const TwipsRect &area);
+// Each point at the pixel nearest, as lines place their ends, so that shapes meet them.
+QPolygon toPixels(const QPolygonF &twipsPoints);
 
 // Places a widget at a twips rectangle of its parent.
 void place(QWidget *widget, const TwipsRect &area);
