@@ -160,7 +160,7 @@ EveningCurve Sobrimetre::eveningCurve() const
     const QDateTime start = momentOf(*evening.boutStart);
     const std::int64_t axisStart = *evening.boutStart - start.time().minute();
     curve.firstHour = start.time().hour();
-    const double offset = static_cast<double>(*evening.boutStart - axisStart);
+    const auto offset = static_cast<double>(*evening.boutStart - axisStart);
     const BoutCurves bout = boutCurves(person, m_journal->glasses(), now);
     const auto inHours = [offset](const std::vector<CurveVertex> &vertices) {
         QList<QPointF> points;
