@@ -48,16 +48,6 @@ Verdict classify(double level, DrivingLimit limit)
     return caution ? Verdict::Yellow : Verdict::Green;
 }
 
-std::optional<ImpossibleValue> impossibleValue(DrinkCategory category, IntakeField field,
-                                               double value)
-{
-    if (value < 0)
-        return ImpossibleValue{category, field, false};
-    if (field == IntakeField::Degree && value > 100)
-        return ImpossibleValue{category, field, true};
-    return std::nullopt;
-}
-
 std::vector<ImpossibleValue> impossibleValues(const EstimateInputs &inputs)
 {
     std::vector<ImpossibleValue> found;
@@ -80,7 +70,7 @@ namespace {
 double levelUnder(const Assumptions &assumptions, const EstimateInputs &inputs, double mass,
                   double elapsed)
 {
-    const double peak = peakLevel(assumptions, inputs, mass);
+    const double peak = PersonalEstimate(assumptions, inputs).peakOf(mass);
     const double raw = checkedFinite(peak
                                              - checkedFinite(assumptions.eliminationRate * elapsed,
                                                              "délai"),

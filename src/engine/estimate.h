@@ -116,9 +116,16 @@ constexpr double legalLimitOf(DrivingLimit limit)
 Verdict classify(double level, DrivingLimit limit = DrivingLimit::Standard);
 
 // The value in the given box of a drink column, when it cannot be: below 0, or a degree above
-// 100.
-std::optional<ImpossibleValue> impossibleValue(DrinkCategory category, IntakeField field,
-                                               double value);
+// 100. Inline: the evening's model asks it of every glass every minute.
+inline std::optional<ImpossibleValue> impossibleValue(DrinkCategory category, IntakeField field,
+                                                      double value)
+{
+    if (value < 0)
+        return ImpossibleValue{category, field, false};
+    if (field == IntakeField::Degree && value > 100)
+        return ImpossibleValue{category, field, true};
+    return std::nullopt;
+}
 
 // Every count, volume or degree below 0 and every degree above 100, in the order the boxes stand
 // on screen: the counts' row, then the volumes', then the degrees', each from left to right.

@@ -4,6 +4,9 @@
 #include "spread.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
 
 namespace {
 
@@ -29,65 +32,97 @@ std::uint64_t minutesBefore(std::int64_t now, std::int64_t minute)
     return static_cast<std::uint64_t>(now) - static_cast<std::uint64_t>(minute);
 }
 
-// The level of one estimate through a bout, in minutes counted from now: nothing is eliminated
-// in the bout's first hour, then eliminationRate g/l per hour down to 0 and no further.
-class BoutLevel
+// The three estimates, in this order in every array of them.
+enum Spread : std::size_t { Low, Middle, High };
+
+using Estimates = std::array<PersonalEstimate, 3>;
+
+Estimates estimatesFor(const EstimateInputs &person)
+{
+    return {PersonalEstimate(lowEstimate, person), PersonalEstimate(averagePerson, person),
+            PersonalEstimate(highEstimate, person)};
+}
+
+// The levels of the three estimates through a bout, in minutes counted from now: nothing is
+// eliminated in the bout's first hour, then each estimate's rate per hour down to 0 and no
+// further.
+class BoutLevels
 {
 public:
-    BoutLevel(double eliminationRate, double boutStart)
-        : rate(eliminationRate)
+    BoutLevels(const Estimates &spread, double boutStart)
+        : estimates(spread)
         , eliminationStart(boutStart + hoursToPeak * minutesPerHour)
         , clock(boutStart)
     { }
 
-    double level() const { return current; }
+    double operator[](Spread spread) const { return levels[spread]; }
 
-    // The level at minute, with no glass since the last step. Elapsed minutes are divided by 60
-    // before the rate multiplies them, so that whole hours eliminate exactly as the estimate of
-    // one moment does.
+    // The levels at minute, with no glass since the last step.
     void fallTo(double minute)
     {
-        const double from = std::max(clock, eliminationStart);
-        if (minute > from) {
-            const double fall = checkedFinite(rate * ((minute - from) / minutesPerHour), "délai");
-            const double raw = checkedFinite(current - fall, "élimination");
-            current = raw > 0 ? raw : 0;
+        const double hours = hoursFalling(minute);
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            const double raw = checkedFinite(levels[i] - fall(i, hours), "élimination");
+            levels[i] = raw > 0 ? raw : 0;
         }
         clock = std::max(clock, minute);
     }
 
-    void drink(double peak) { current = checkedFinite(current + peak, "somme"); }
-
-    // The minute at which the level falls to target with no more glass, from the last step
-    // alone: the same instant whatever the minute now.
-    double minuteDownTo(double target) const
+    void drink(double grams)
     {
+        for (std::size_t i = 0; i < levels.size(); ++i)
+            levels[i] = checkedFinite(levels[i] + estimates[i].peakOf(grams), "somme");
+    }
+
+    // The minute at which a level falls to target with no more glass, from the last step
+    // alone: the same instant whatever the minute now.
+    double minuteDownTo(std::size_t spread, double target) const
+    {
+        const double hours = (levels[spread] - target) / estimates[spread].eliminationRate();
         return checkedFinite(std::max(clock, eliminationStart)
-                                     + checkedFinite((current - target) / rate * minutesPerHour,
-                                                     "attente"),
+                                     + checkedFinite(hours * minutesPerHour, "attente"),
                              "attente");
     }
 
-    // From the minute of the level, which is now once it has fallen to now.
+    // From the minute of the levels, which is now once they have fallen to now.
     double minutesBeforeElimination() const { return std::max(0.0, eliminationStart - clock); }
 
-    // The corners of the fall from the last step to minute, counted from origin: where
-    // elimination starts, and where the level reaches 0.
-    void addCornersBefore(double minute, double origin, std::vector<CurveVertex> &corners) const
+    // The corners of the curves' fall from the last step, counted from origin: where
+    // elimination starts, and where a level reaches 0, when that comes before minute (an
+    // infinite minute: with no more glass).
+    void addCornersBefore(double minute, double origin,
+                          std::array<std::vector<CurveVertex>, 3> &curves) const
     {
-        if (current <= 0)
-            return;
-        if (clock < eliminationStart && eliminationStart < minute)
-            corners.push_back({eliminationStart - origin, current});
-        if (const double zero = minuteDownTo(0); zero < minute)
-            corners.push_back({zero - origin, 0});
+        const double hours = hoursFalling(minute);
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            if (levels[i] <= 0)
+                continue;
+            if (clock < eliminationStart && eliminationStart < minute)
+                curves[i].push_back({eliminationStart - origin, levels[i]});
+            if (std::isinf(minute) || levels[i] <= fall(i, hours))
+                curves[i].push_back({minuteDownTo(i, 0) - origin, 0});
+        }
     }
 
 private:
-    double rate;
+    // The hours of elimination from the last step to minute. Elapsed minutes are divided by 60
+    // before a rate multiplies them, so that whole hours eliminate exactly as the estimate of
+    // one moment does.
+    double hoursFalling(double minute) const
+    {
+        const double from = std::max(clock, eliminationStart);
+        return minute > from ? (minute - from) / minutesPerHour : 0;
+    }
+
+    double fall(std::size_t spread, double hours) const
+    {
+        return checkedFinite(estimates[spread].eliminationRate() * hours, "délai");
+    }
+
+    Estimates estimates;
     double eliminationStart;
-    double clock; // the minute of the level
-    double current = 0;
+    double clock; // the minute of the levels
+    std::array<double, 3> levels{};
 };
 
 // Whether no estimate can be made, as the estimate of one moment refuses it.
@@ -99,12 +134,11 @@ EstimateResult refusalOf(const EstimateInputs &person, std::span<const LoggedGla
         return refusal;
     }
     for (const LoggedGlass &glass : glasses) {
-        for (const auto &[field, value] : {std::pair{IntakeField::Volume, glass.volumeCl},
-                                           std::pair{IntakeField::Degree, glass.degree}}) {
-            if (const std::optional<ImpossibleValue> impossible = impossibleValue(glass.category,
-                                                                                  field, value))
-                refusal.impossibleValues.push_back(*impossible);
-        }
+        if (const auto volume = impossibleValue(glass.category, IntakeField::Volume,
+                                                glass.volumeCl))
+            refusal.impossibleValues.push_back(*volume);
+        if (const auto degree = impossibleValue(glass.category, IntakeField::Degree, glass.degree))
+            refusal.impossibleValues.push_back(*degree);
     }
     if (!refusal.impossibleValues.empty())
         refusal.status = EstimateStatus::ImpossibleValue;
@@ -122,9 +156,23 @@ std::vector<Intake> intakesOf(std::span<const LoggedGlass> glasses, std::int64_t
         intakes.push_back({minute, -static_cast<double>(minutesBefore(now, minute)),
                            alcoholGrams({1, glass.volumeCl, glass.degree})});
     }
-    std::sort(intakes.begin(), intakes.end(), [](const Intake &a, const Intake &b) {
-        return a.minute != b.minute ? a.minute < b.minute : a.grams < b.grams;
-    });
+    // The journal gives its glasses in time order: then only the glasses of one minute are
+    // sorted among themselves.
+    const auto earlier = [](const Intake &a, const Intake &b) {
+        return a.minute < b.minute;
+    };
+    const auto lighter = [](const Intake &a, const Intake &b) {
+        return a.grams < b.grams;
+    };
+    if (!std::is_sorted(intakes.begin(), intakes.end(), earlier))
+        std::sort(intakes.begin(), intakes.end(), earlier);
+    for (auto run = intakes.begin(); run != intakes.end();) {
+        const auto end = std::find_if(run, intakes.end(), [&run](const Intake &intake) {
+            return intake.minute != run->minute;
+        });
+        std::sort(run, end, lighter);
+        run = end;
+    }
     std::size_t count = 0;
     for (const Intake &glass : intakes) {
         if (count > 0 && intakes[count - 1].minute == glass.minute)
@@ -137,80 +185,49 @@ std::vector<Intake> intakesOf(std::span<const LoggedGlass> glasses, std::int64_t
     return intakes;
 }
 
-// The journal's bouts, by the high estimate, which all three share.
-struct Bouts
-{
-    std::size_t current = 0; // the current bout's first intake
-    std::int64_t journalKeepsFrom = std::numeric_limits<std::int64_t>::min();
-};
-
-Bouts boutsOf(const EstimateInputs &person, std::span<const Intake> intakes, std::int64_t now)
-{
-    Bouts bouts;
-    if (intakes.empty())
-        return bouts;
-    const auto olderThanDay = [now](const Intake &intake) {
-        return minutesBefore(now, intake.minute) > minutesPerDay;
-    };
-    std::optional<std::int64_t> keepsFrom;
-    BoutLevel high(highEstimate.eliminationRate, intakes.front().sinceNow);
-    for (std::size_t i = 0; i < intakes.size(); ++i) {
-        high.fallTo(intakes[i].sinceNow);
-        if (i > 0 && high.level() == 0) {
-            if (!keepsFrom && !olderThanDay(intakes[i - 1]))
-                keepsFrom = intakes[bouts.current].minute;
-            bouts.current = i;
-            high = BoutLevel(highEstimate.eliminationRate, intakes[i].sinceNow);
-        }
-        high.drink(peakLevel(highEstimate, person, intakes[i].grams));
-    }
-    high.fallTo(0);
-    const bool lastBoutLeaves = high.level() == 0 && olderThanDay(intakes.back());
-    bouts.journalKeepsFrom = keepsFrom        ? *keepsFrom
-                             : lastBoutLeaves ? intakes.back().minute + 1
-                                              : intakes[bouts.current].minute;
-    return bouts;
-}
-
-// One estimate through the bout, up to its last intake; with corners, also the curve's corners
-// up to its return to 0, in minutes from the bout's first glass.
-BoutLevel through(const Assumptions &assumptions, const EstimateInputs &person,
-                  std::span<const Intake> bout, std::vector<CurveVertex> *corners = nullptr)
-{
-    const double origin = bout.front().sinceNow;
-    BoutLevel level(assumptions.eliminationRate, origin);
-    for (const Intake &intake : bout) {
-        if (corners)
-            level.addCornersBefore(intake.sinceNow, origin, *corners);
-        level.fallTo(intake.sinceNow);
-        if (corners)
-            corners->push_back({intake.sinceNow - origin, level.level()});
-        level.drink(peakLevel(assumptions, person, intake.grams));
-        if (corners)
-            corners->push_back({intake.sinceNow - origin, level.level()});
-    }
-    if (corners)
-        level.addCornersBefore(std::numeric_limits<double>::infinity(), origin, *corners);
-    return level;
-}
-
-// The glasses that can be counted, and where their current bout begins.
+// The journal's intakes, its bouts, which the high estimate divides, and the three levels at
+// the last intake, from the current bout's start.
 struct Evening
 {
     std::vector<Intake> intakes;
-    Bouts bouts;
+    std::size_t current = 0; // the current bout's first intake
+    std::int64_t journalKeepsFrom = std::numeric_limits<std::int64_t>::min();
+    std::optional<BoutLevels> levels; // none without intakes
 
-    std::span<const Intake> currentBout() const
-    {
-        return std::span(intakes).subspan(bouts.current);
-    }
+    std::span<const Intake> currentBout() const { return std::span(intakes).subspan(current); }
 };
 
 Evening eveningOf(const EstimateInputs &person, std::span<const LoggedGlass> glasses,
                   std::int64_t now)
 {
-    Evening evening{intakesOf(glasses, now), {}};
-    evening.bouts = boutsOf(person, evening.intakes, now);
+    Evening evening;
+    evening.intakes = intakesOf(glasses, now);
+    const std::vector<Intake> &intakes = evening.intakes;
+    if (intakes.empty())
+        return evening;
+    const auto olderThanDay = [now](const Intake &intake) {
+        return minutesBefore(now, intake.minute) > minutesPerDay;
+    };
+    const Estimates estimates = estimatesFor(person);
+    std::optional<BoutLevels> &levels = evening.levels;
+    std::optional<std::int64_t> keepsFrom;
+    for (std::size_t i = 0; i < intakes.size(); ++i) {
+        if (levels)
+            levels->fallTo(intakes[i].sinceNow);
+        if (!levels || (*levels)[High] == 0) {
+            if (levels && !keepsFrom && !olderThanDay(intakes[i - 1]))
+                keepsFrom = intakes[evening.current].minute;
+            evening.current = i;
+            levels.emplace(estimates, intakes[i].sinceNow);
+        }
+        levels->drink(intakes[i].grams);
+    }
+    BoutLevels atNow = *levels;
+    atNow.fallTo(0);
+    const bool lastBoutLeaves = atNow[High] == 0 && olderThanDay(intakes.back());
+    evening.journalKeepsFrom = keepsFrom        ? *keepsFrom
+                               : lastBoutLeaves ? intakes.back().minute + 1
+                                                : intakes[evening.current].minute;
     return evening;
 }
 
@@ -233,7 +250,7 @@ EveningResult estimateEvening(const EstimateInputs &person, std::span<const Logg
     result.prudent = person.prudent;
 
     const Evening counted = eveningOf(person, glasses, nowMinute);
-    evening.journalKeepsFrom = counted.bouts.journalKeepsFrom;
+    evening.journalKeepsFrom = counted.journalKeepsFrom;
     if (counted.intakes.empty()) {
         settleVerdict(result, 0);
         return evening;
@@ -245,22 +262,19 @@ EveningResult estimateEvening(const EstimateInputs &person, std::span<const Logg
             ++evening.boutGlasses[indexOf(glass.category)];
     }
 
-    BoutLevel low = through(lowEstimate, person, bout);
-    BoutLevel middle = through(averagePerson, person, bout);
-    BoutLevel high = through(highEstimate, person, bout);
-    // The instants come from the level at the last glass, before it falls to now. The curves
+    BoutLevels levels = *counted.levels;
+    // The instants come from the levels at the last glass, before they fall to now. The curves
     // end where each estimate is back to 0, the high one last: beyond any number, there is no
     // estimate either.
-    const BoutLevel &shown = person.prudent ? high : middle;
-    const double minutesToZero = shown.minuteDownTo(0);
-    const double minutesToDrive = shown.minuteDownTo(legalLimitOf(person.limit));
-    (void)high.minuteDownTo(0);
-    for (BoutLevel *level : {&low, &middle, &high})
-        level->fallTo(0);
-    result.low = low.level();
-    result.middle = middle.level();
-    result.high = high.level();
-    settleVerdict(result, shown.minutesBeforeElimination() / minutesPerHour);
+    const Spread shown = person.prudent ? High : Middle;
+    const double minutesToZero = levels.minuteDownTo(shown, 0);
+    const double minutesToDrive = levels.minuteDownTo(shown, legalLimitOf(person.limit));
+    (void)levels.minuteDownTo(High, 0);
+    levels.fallTo(0);
+    result.low = levels[Low];
+    result.middle = levels[Middle];
+    result.high = levels[High];
+    settleVerdict(result, levels.minutesBeforeElimination() / minutesPerHour);
     if (result.level > 0)
         result.hoursToZero = std::max(0.0, minutesToZero / minutesPerHour);
     if (result.level >= legalLimitOf(person.limit))
@@ -271,15 +285,28 @@ EveningResult estimateEvening(const EstimateInputs &person, std::span<const Logg
 BoutCurves boutCurves(const EstimateInputs &person, std::span<const LoggedGlass> glasses,
                       std::int64_t nowMinute)
 {
-    BoutCurves curves;
     if (refusalOf(person, glasses).status != EstimateStatus::Ok)
-        return curves;
+        return {};
     const Evening counted = eveningOf(person, glasses, nowMinute);
     if (counted.intakes.empty())
-        return curves;
+        return {};
+    // The three curves through the current bout, to their return to 0, in minutes from its
+    // first glass.
+    std::array<std::vector<CurveVertex>, 3> curves;
     const std::span<const Intake> bout = counted.currentBout();
-    through(lowEstimate, person, bout, &curves.low);
-    through(averagePerson, person, bout, &curves.middle);
-    through(highEstimate, person, bout, &curves.high);
-    return curves;
+    const double origin = bout.front().sinceNow;
+    BoutLevels levels(estimatesFor(person), origin);
+    const auto addCorners = [&](double minute) {
+        for (const Spread spread : {Low, Middle, High})
+            curves[spread].push_back({minute - origin, levels[spread]});
+    };
+    for (const Intake &intake : bout) {
+        levels.addCornersBefore(intake.sinceNow, origin, curves);
+        levels.fallTo(intake.sinceNow);
+        addCorners(intake.sinceNow);
+        levels.drink(intake.grams);
+        addCorners(intake.sinceNow);
+    }
+    levels.addCornersBefore(std::numeric_limits<double>::infinity(), origin, curves);
+    return {std::move(curves[Low]), std::move(curves[Middle]), std::move(curves[High])};
 }

@@ -4,15 +4,15 @@
 
 #include <cmath>
 
-double peakLevel(const Assumptions &assumptions, const EstimateInputs &person, double grams)
+PersonalEstimate::PersonalEstimate(const Assumptions &assumptions, const EstimateInputs &person)
+    : diffusionMass(person.weightKg * diffusionCoefficient(person.isMale, person.corpulenceNormal)
+                    * assumptions.coefficientFactor)
+    , meal(person.mealTaken ? assumptions.mealDivisor : 1)
+    , rate(assumptions.eliminationRate)
 {
-    const double coefficient = diffusionCoefficient(person.isMale, person.corpulenceNormal);
     // A weight above 0 but so small that this product is 0 cannot divide anything.
-    const double diffusionMass = person.weightKg * coefficient * assumptions.coefficientFactor;
     if (diffusionMass == 0)
         throw ArithmeticOverflow("division par zéro : poids");
-    const double meal = person.mealTaken ? assumptions.mealDivisor : 1;
-    return checkedFinite(checkedFinite(grams / diffusionMass, "division") / meal, "division");
 }
 
 void settleVerdict(EstimateResult &result, double hoursBeforeElimination)

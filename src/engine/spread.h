@@ -3,6 +3,7 @@
 // people in 100, and the low one.
 #pragma once
 
+#include "arithmetic_overflow.h"
 #include "estimate.h"
 
 // One estimate of the spread: the diffusion coefficient multiplied by coefficientFactor, the
@@ -18,10 +19,26 @@ inline constexpr Assumptions averagePerson{1, mealDivisor, eliminationPerHour};
 inline constexpr Assumptions highEstimate{0.8, 1.2, slowEliminationPerHour};
 inline constexpr Assumptions lowEstimate{1.25, 2, fastEliminationPerHour};
 
-// The level that grams of alcohol reach at their peak under these assumptions, for the weight,
-// sex, build and meal of person. Throws ArithmeticOverflow when the weight, though above 0, is
-// too small to divide by, or when a step gives no finite value.
-double peakLevel(const Assumptions &assumptions, const EstimateInputs &person, double grams);
+// One estimate of the spread for the weight, sex, build and meal of one person: the level that
+// grams of alcohol reach at their peak. Throws ArithmeticOverflow when the weight, though above
+// 0, is too small to divide by, or when a step gives no finite value.
+class PersonalEstimate
+{
+public:
+    PersonalEstimate(const Assumptions &assumptions, const EstimateInputs &person);
+
+    double peakOf(double grams) const
+    {
+        return checkedFinite(checkedFinite(grams / diffusionMass, "division") / meal, "division");
+    }
+
+    double eliminationRate() const { return rate; }
+
+private:
+    double diffusionMass;
+    double meal;
+    double rate;
+};
 
 // The estimate whose level is shown: the high one when prudent, else the average person's.
 constexpr const Assumptions &shownAssumptions(bool prudent)
