@@ -1,11 +1,14 @@
 // Cost of the estimate that runs on every keystroke: reading a short field, and the whole
-// computation on a typical record.
+// computation on a typical record; and of the evening's model, which runs every minute and on
+// every change of the journal.
 #include "engine/estimate.h"
+#include "engine/evening.h"
 #include "engine/read_number.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,6 +55,29 @@ void estimateOfTypicalRecord(benchmark::State &state)
     }
 }
 BENCHMARK(estimateOfTypicalRecord);
+
+// An evening of as many glasses as the argument, of every kind at their usual volumes and
+// degrees, one every 7 minutes and now and then two at once, in the journal's time order; now
+// half an hour after the last.
+void eveningOfGlasses(benchmark::State &state)
+{
+    EstimateInputs person;
+    person.weightKg = 72;
+    person.mealTaken = true;
+    std::vector<LoggedGlass> glasses;
+    std::int64_t minute = 28'801'080; // 2024-10-04 18:00 UTC
+    for (int i = 0; i < state.range(0); ++i) {
+        const DrinkCategoryInfo &drink = drinkCategories[i % drinkCategoryCount];
+        glasses.push_back({minute, drink.category, readNumber(drink.factoryVolume),
+                           readNumber(drink.factoryDegree)});
+        minute += i % 5 == 4 ? 0 : 7;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(glasses);
+        benchmark::DoNotOptimize(estimateEvening(person, glasses, minute + 30));
+    }
+}
+BENCHMARK(eveningOfGlasses)->Arg(30)->Arg(200);
 
 } // namespace
 
