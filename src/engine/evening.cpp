@@ -170,7 +170,8 @@ std::vector<Intake> intakesOf(std::span<const LoggedGlass> glasses, std::int64_t
         const auto end = std::find_if(run, intakes.end(), [&run](const Intake &intake) {
             return intake.minute != run->minute;
         });
-        std::sort(run, end, lighter);
+        if (end - run > 1)
+            std::sort(run, end, lighter);
         run = end;
     }
     std::size_t count = 0;
