@@ -11,7 +11,7 @@
 namespace {
 
 constexpr double minutesPerHour = 60;
-constexpr std::uint64_t minutesPerDay = 24 * 60;
+constexpr std::uint64_t minutesPerDay = std::uint64_t{24} * 60;
 
 // The glasses of one minute, drunk together: their grams are summed before any division.
 struct Intake
