@@ -171,6 +171,10 @@ void TestEveningJournal::workedEvenings()
     QCOMPARE(widget<QLineEdit>(u"NB_V"_s)->text() + u' ' + widget<QLineEdit>(u"Délai"_s)->text(),
              counts);
     QVERIFY(widget<QLineEdit>(u"NB_V"_s)->isReadOnly());
+    // 0,6465 g/l falls to 0,5 in 1,22 h at 0,12 an hour: from 23 h, at 0 h 13, shown at 0 h 15.
+    if (wait == u"2"_s)
+        QCOMPARE(widget<QLabel>(u"Attente"_s)->toolTip(),
+                 u"Conduite possible demain vers 0 h 15 (seuil 0,5 g/l)"_s);
     widget<QAction>(u"EstimationPrudente"_s)->trigger();
     QCOMPARE(text(u"Alcoolémie"_s) + u' ' + text(u"Attente"_s), prudent);
     QCOMPARE(m_window->windowTitle(), u"Sobrimetre (estimation prudente, journal de la soirée)"_s);
