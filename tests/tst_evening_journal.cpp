@@ -57,6 +57,7 @@ private Q_SLOTS:
     void glassesAndOptionInTheirFiles();
     void unreadableLinesAreKept();
     void leavingGivesBackTheTypedWindow();
+    void theVerdictFollowsTheClock_data();
     void theVerdictFollowsTheClock();
     void unreadableJournalGivesNoVerdict();
     void glassesChangedInTheJournalsWindow();
@@ -258,22 +259,48 @@ void TestEveningJournal::leavingGivesBackTheTypedWindow()
     QCOMPARE(m_watcher->count(), 0);
 }
 
-// Three glasses at 22 h fall below 0,5 g/l between 0 h 13 and 0 h 14: 0,6465 - 0,12 x 73 / 60
-// = 0,5005, then 0,4985. The minute's tick turns the stop into the caution.
+void TestEveningJournal::theVerdictFollowsTheClock_data()
+{
+    QTest::addColumn<int>("minute"); // after midnight, the minute before the tick
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("spoken");
+
+    // Three glasses at 22 h: 0,6465 - 0,12 x (minutes after 23 h) / 60. At 0 h 00, 0,5265, and at
+    // 0 h 01, 0,5245: the hundredths fall, the stop and its hour stand, nothing is said. At 0 h 13,
+    // 0,5005, and at 0 h 14, 0,4985: the stop turns into the caution, which is said.
+    QTest::newRow("the hundredths fall")
+            << 0 << u"0,53 1 FeuRouge"_s << u"0,52 1 FeuRouge"_s << false;
+    QTest::newRow("below the limit") << 13 << u"0,50 1 FeuRouge"_s << u"0,50 0 FeuJaune"_s << true;
+}
+
+// The minute's tick recomputes, and a screen reader hears it only when the verdict or the wait
+// changes.
 void TestEveningJournal::theVerdictFollowsTheClock()
 {
+    QFETCH(int, minute);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, spoken);
+
     writeFile(u"Soiree.csv"_s, wines({u"22:00"_s, u"22:00"_s, u"22:00"_s}));
-    m_now = parisTime(24, 13, 59).addMSecs(990);
+    m_now = parisTime(24, minute, 59).addMSecs(990);
     openWindow();
     widget<QLineEdit>(u"Poids"_s)->setText(u"70"_s);
     keepJournal(true);
-    QVERIFY(widget(u"FeuRouge"_s)->isVisible());
-    QCOMPARE(text(u"Attente"_s), u"1"_s);
-    m_now = parisTime(24, 14);
+    const auto shown = [this] {
+        for (const QString &light : {u"FeuVert"_s, u"FeuJaune"_s, u"FeuRouge"_s}) {
+            if (widget(light)->isVisible())
+                return text(u"Alcoolémie"_s) + u' ' + text(u"Attente"_s) + u' ' + light;
+        }
+        return QString();
+    };
+    QCOMPARE(shown(), before);
+    const QString said = widget(u"Annonce"_s)->accessibleName();
+    m_now = parisTime(24, minute + 1);
 
-    QTRY_VERIFY(widget(u"FeuJaune"_s)->isVisible());
-    QCOMPARE(text(u"Alcoolémie"_s), u"0,50"_s);
-    QCOMPARE(text(u"Attente"_s), u"0"_s);
+    QTRY_COMPARE(shown(), after);
+    QCOMPARE(widget(u"Annonce"_s)->accessibleName() != said, spoken);
     QCOMPARE(widget<QLineEdit>(u"Délai"_s)->text(), u"2"_s);
 }
 
