@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -62,6 +63,14 @@ QString glassTimeText(std::int64_t minute, const QDateTime &now)
     const QString date = french.toString(day, day.year() == today.year() ? u"d MMMM"_s
                                                                          : u"d MMMM yyyy"_s);
     return date + u' ' + clockText(moment.time());
+}
+
+QString quantityText(double value, QChar decimalSeparator)
+{
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0)
+            .replace(u'.', decimalSeparator);
 }
 
 std::optional<QTime> readClockTime(const QString &typed)

@@ -20,6 +20,10 @@ QDateTime momentOf(std::int64_t minute);
 // "21 h 15", or "hier 21 h 15", or "7 décembre 21 h 15", or "7 décembre 2025 21 h 15", seen from now.
 QString glassTimeText(std::int64_t minute, const QDateTime &now);
 
+// A glass's volume or degree in its shortest form that reads back as the same number, with the
+// given decimal separator: the user's where it is shown, a point where it is typed.
+QString quantityText(double value, QChar decimalSeparator);
+
 // The clock time a person typed, none when it is not one.
 std::optional<QTime> readClockTime(const QString &typed);
 

@@ -23,20 +23,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <charconv>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The shortest text that reads back as the same number, with the user's decimal separator.
-QString numberText(double value, const QString &decimalSeparator)
-{
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0)
-            .replace(u'.', decimalSeparator);
-}
 
 QTableWidgetItem *cell(const QString &text, const QVariant &editValue)
 {
@@ -168,7 +157,7 @@ void JournalWindow::refresh()
     const LoggedGlass kept = selected ? m_rows[static_cast<std::size_t>(current)] : LoggedGlass();
     m_rows = m_journal.glasses();
     const QDateTime now = m_clock();
-    const QString decimal = QLocale().decimalPoint();
+    const QChar decimal = QLocale().decimalPoint().front();
     Verres->setRowCount(static_cast<int>(m_rows.size()));
     int keptRow = -1;
     for (std::size_t index = 0; index < m_rows.size(); ++index) {
@@ -185,10 +174,11 @@ void JournalWindow::refresh()
         kind->setIcon(QIcon(u":/icons/%1.svg"_s.arg(QString::fromUtf8(drink.picture))));
         Verres->setItem(row, KindColumn, kind);
         Verres->setItem(row, VolumeColumn,
-                        cell(numberText(glass.volumeCl, decimal),
-                             numberText(glass.volumeCl, u"."_s)));
+                        cell(quantityText(glass.volumeCl, decimal),
+                             quantityText(glass.volumeCl, u'.')));
         Verres->setItem(row, DegreeColumn,
-                        cell(numberText(glass.degree, decimal), numberText(glass.degree, u"."_s)));
+                        cell(quantityText(glass.degree, decimal),
+                             quantityText(glass.degree, u'.')));
         for (const int column : {VolumeColumn, DegreeColumn})
             Verres->item(row, column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (selected && glass == kept)

@@ -30,22 +30,12 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <charconv>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int mostHoursShown = 99;
-
-// The shortest text that reads back as the same number, with the user's decimal separator.
-QString numberText(double value)
-{
-    char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, error == std::errc() ? end - buffer : 0)
-            .replace(u'.', QLocale().decimalPoint());
-}
 
 // A box that the journal fills looks it: read-only, on the light yellow of the program's results,
 // with a tip that says where its figure comes from.
@@ -184,12 +174,13 @@ QList<QStringList> Sobrimetre::journalGlassesOnPage() const
                                                   minuteOf(now));
     if (!evening.boutStart)
         return rows;
+    const QChar decimal = QLocale().decimalPoint().front();
     for (const LoggedGlass &glass : m_journal->glasses()) {
         if (glass.minute < *evening.boutStart)
             continue;
         rows.append({glassTimeText(glass.minute, now),
                      QString::fromUtf8(drinkCategories[indexOf(glass.category)].heading),
-                     numberText(glass.volumeCl), numberText(glass.degree)});
+                     quantityText(glass.volumeCl, decimal), quantityText(glass.degree, decimal)});
     }
     return rows;
 }
