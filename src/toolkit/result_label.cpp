@@ -59,8 +59,14 @@ QRectF ResultLabel::room() const
 // the scale by what the text still lacks; a message that wraps needs a try or two more.
 double ResultLabel::fittingScale() const
 {
-    const QFontMetricsF metrics(font(), this);
     const QSizeF box = room().size();
+    const auto found = std::find_if(m_fittings.cbegin(), m_fittings.cend(), [&](const Fitting &f) {
+        return f.text == text() && f.font == font() && f.dpi == logicalDpiY() && f.room == box
+               && f.flags == textFlags();
+    });
+    if (found != m_fittings.cend())
+        return found->scale;
+    const QFontMetricsF metrics(font(), this);
     double scale = 1;
     for (int attempt = 0; attempt < 10; ++attempt) {
         const QSizeF space = box / scale;
@@ -72,6 +78,10 @@ double ResultLabel::fittingScale() const
             break;
         scale *= shrink;
     }
+    constexpr std::size_t kept = 4;
+    if (m_fittings.size() == kept)
+        m_fittings.pop_back();
+    m_fittings.push_front({text(), font(), logicalDpiY(), box, textFlags(), scale});
     return scale;
 }
 
