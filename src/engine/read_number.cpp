@@ -6,6 +6,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,20 @@ bool isIgnored(UChar32 character)
     return u_isUWhiteSpace(character) || u_charType(character) == U_FORMAT_CHAR;
 }
 
+// What isIgnored says of each ASCII character, asked of ICU once: nearly every text read is
+// ASCII, and asking ICU for each of its characters cost most of a reading.
+using AsciiAnswers = std::array<bool, 0x80>;
+const AsciiAnswers &ignoredAscii()
+{
+    static const AsciiAnswers answers = [] {
+        AsciiAnswers ignored{};
+        for (UChar32 character = 0; character < 0x80; ++character)
+            ignored[static_cast<std::size_t>(character)] = isIgnored(character);
+        return ignored;
+    }();
+    return answers;
+}
+
 // The text as the reading below sees it, in ASCII: without the spaces and invisible characters,
 // with the decimal digits of every script as ASCII digits, and cut at the first other character
 // beyond ASCII (a letter of another script, malformed UTF-8), since none can continue a number.
@@ -35,20 +50,23 @@ std::string significantCharacters(std::string_view utf8Text)
 {
     std::string kept;
     kept.reserve(utf8Text.size());
+    const AsciiAnswers &ignored = ignoredAscii();
     const auto *const bytes = reinterpret_cast<const std::uint8_t *>(utf8Text.data());
     const std::size_t length = utf8Text.size();
     std::size_t i = 0;
     while (i < length) {
+        if (bytes[i] < 0x80) {
+            if (!ignored[bytes[i]])
+                kept.push_back(static_cast<char>(bytes[i]));
+            ++i;
+            continue;
+        }
         UChar32 character = 0;
         U8_NEXT(bytes, i, length, character);
         if (character < 0)
             break;
         if (isIgnored(character))
             continue;
-        if (character < 0x80) {
-            kept.push_back(static_cast<char>(character));
-            continue;
-        }
         const std::int8_t digit = u_charDigitValue(character);
         if (digit < 0)
             break;
