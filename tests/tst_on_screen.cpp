@@ -1,5 +1,6 @@
 // What the screen shows whole: every window opens inside the screen, the Note message is never
-// cut in any state, and the level and the wait always show every digit. CTest runs it at scale 1
+// cut in any state, the level and the wait always show every digit, and a main window repainted
+// through values that go back and forth shows what a fresh one shows. CTest runs it at scale 1
 // and again at a scale factor of 2 on a 1280 by 1024 screen.
 #include "curve/graph.h"
 #include "mainwindow/sobrimetre.h"
@@ -13,6 +14,7 @@
 #include "windows/notice2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +93,8 @@ private Q_SLOTS:
     void noteNeverCut();
     void numbersShowEveryDigit_data();
     void numbersShowEveryDigit();
+    void repaintsShowWhatAFreshWindowShows_data();
+    void repaintsShowWhatAFreshWindowShows();
 
 private:
     // Types the inputs in turn: a field's text, "CocheR" checked or not, or a menu item.
@@ -275,6 +279,48 @@ void TestOnScreen::numbersShowEveryDigit()
                                     .arg(ink.right())
                                     .arg(image.width())));
     }
+}
+
+void TestOnScreen::repaintsShowWhatAFreshWindowShows_data()
+{
+    QTest::addColumn<Inputs>("steps");
+    QTest::addColumn<Inputs>("values");
+
+    const Input weight{u"Poids"_s, u"72"_s};
+    const Input nine{u"NB_K"_s, u"9"_s};
+    const Input none{u"NB_K"_s, u"0"_s};
+    const Input three{u"NB_K"_s, u"3"_s};
+    QTest::newRow("a count back to a verdict shown before")
+            << Inputs{weight, nine, none, nine} << Inputs{weight, nine};
+    QTest::newRow("the same count once the limit is the probationary one")
+            << Inputs{weight, three, {u"SeuilProbatoire"_s, {}}, none, three}
+            << Inputs{weight, {u"SeuilProbatoire"_s, {}}, three};
+    QTest::newRow("the same count for another weight")
+            << Inputs{weight, three, {u"Poids"_s, u"50"_s}, none, three}
+            << Inputs{{u"Poids"_s, u"50"_s}, three};
+}
+
+// Whatever a widget keeps from one paint to the next (a picture drawn once, a text laid out once,
+// a repaint limited to what changed), after values that go back and forth the window shows each
+// pixel as a fresh window with the last values does.
+void TestOnScreen::repaintsShowWhatAFreshWindowShows()
+{
+    QFETCH(Inputs, steps);
+    QFETCH(Inputs, values);
+    const auto shown = [](QWidget *window) {
+        QApplication::processEvents();
+        return window->screen()->grabWindow(window->winId()).toImage();
+    };
+    for (const Input &step : steps) {
+        enter({step});
+        shown(m_window.get());
+    }
+    const QImage afterSteps = shown(m_window.get());
+    m_window = std::make_unique<Sobrimetre>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    enter(values);
+    QCOMPARE(afterSteps, shown(m_window.get()));
 }
 
 QTEST_MAIN(TestOnScreen)
