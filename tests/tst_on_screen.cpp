@@ -6,6 +6,8 @@
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
 #include "test_support.h"
+#include "toolkit/appearance.h"
+#include "toolkit/plain_label.h"
 #include "toolkit/twips.h"
 #include "windows/accueil.h"
 #include "windows/apropos.h"
@@ -95,6 +97,8 @@ private Q_SLOTS:
     void numbersShowEveryDigit();
     void repaintsShowWhatAFreshWindowShows_data();
     void repaintsShowWhatAFreshWindowShows();
+    void labelsDrawTheirTextAsQtDoes_data();
+    void labelsDrawTheirTextAsQtDoes();
 
 private:
     // Types the inputs in turn: a field's text, "CocheR" checked or not, or a menu item.
@@ -321,6 +325,55 @@ void TestOnScreen::repaintsShowWhatAFreshWindowShows()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     enter(values);
     QCOMPARE(afterSteps, shown(m_window.get()));
+}
+
+void TestOnScreen::labelsDrawTheirTextAsQtDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::addColumn<bool>("wraps");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<QSize>("size");
+
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    QTest::newRow("a value of the scale") << u"0,10"_s << left << false << false << QSize(25, 17);
+    QTest::newRow("a level centred in its box")
+            << u"0,65"_s << Qt::Alignment(Qt::AlignCenter) << false << true << QSize(57, 25);
+    QTest::newRow("a heading on two centred lines")
+            << u"Cocktails, long drinks"_s << Qt::Alignment(Qt::AlignCenter) << true << true
+            << QSize(60, 32);
+    QTest::newRow("a message on three lines")
+            << u"STOP ! Vous n'êtes pas en état de prendre le volant."_s
+            << Qt::Alignment(Qt::AlignLeft | Qt::AlignTop) << true << false << QSize(120, 70);
+    QTest::newRow("a caption wider than its box, cut")
+            << u"Alcoolémie estimée (en g/l) :"_s << left << false << false << QSize(60, 12);
+    QTest::newRow("a line break") << u"Poids\n(en kg)"_s << Qt::Alignment(Qt::AlignRight) << false
+                                  << true << QSize(70, 40);
+}
+
+// A label that lays its text out once draws each pixel as Qt's own label.
+void TestOnScreen::labelsDrawTheirTextAsQtDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(Qt::Alignment, alignment);
+    QFETCH(bool, wraps);
+    QFETCH(bool, framed);
+    QFETCH(QSize, size);
+    QWidget host;
+    PlainLabel laidOutOnce(&host);
+    QLabel qtLabel(&host);
+    for (QLabel *label : {static_cast<QLabel *>(&laidOutOnce), &qtLabel}) {
+        // The windows' fonts, whose lines are a fraction of a pixel high.
+        label->setFont(arial(8.25, FontStyle::Bold));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        label->setAlignment(alignment);
+        label->setWordWrap(wraps);
+        if (framed)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->resize(size);
+    }
+    QCOMPARE(laidOutOnce.grab().toImage(), qtLabel.grab().toImage());
 }
 
 QTEST_MAIN(TestOnScreen)

@@ -13,7 +13,7 @@
 using namespace Qt::StringLiterals;
 
 ResultLabel::ResultLabel(QString subject, Content content, QWidget *parent)
-    : QLabel(parent)
+    : PlainLabel(parent)
     , m_subject(std::move(subject))
     , m_content(content)
 {
@@ -89,7 +89,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
 {
     const double scale = fittingScale();
     if (scale >= 1) {
-        QLabel::paintEvent(event);
+        PlainLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
@@ -97,6 +97,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
     const QRectF box = room();
     painter.translate(box.topLeft());
     painter.scale(scale, scale);
-    style()->drawItemText(&painter, QRectF(QPointF(), box.size() / scale).toRect(), textFlags(),
-                          palette(), isEnabled(), text(), foregroundRole());
+    const int direction = layoutDirection() == Qt::LeftToRight ? Qt::TextForceLeftToRight
+                                                               : Qt::TextForceRightToLeft;
+    drawText(&painter, QRectF(QPointF(), box.size() / scale).toRect(), textFlags() | direction);
 }

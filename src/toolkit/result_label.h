@@ -7,11 +7,11 @@
 // reader as it happens; a label that shows a number gives it as its value as well.
 #pragma once
 
-#include <QLabel>
+#include "plain_label.h"
 
 #include <deque>
 
-class ResultLabel : public QLabel
+class ResultLabel : public PlainLabel
 {
     Q_OBJECT
 public:
