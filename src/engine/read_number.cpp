@@ -43,6 +43,41 @@ const AsciiAnswers &ignoredAscii()
     return answers;
 }
 
+// What a character beyond ASCII is to a reading: invisible, a decimal digit of that value, or the
+// end of the number.
+constexpr std::int8_t ignoredCharacter = -2;
+constexpr std::int8_t endOfNumber = -1;
+
+std::int8_t meaningAskedOfIcu(UChar32 character)
+{
+    if (isIgnored(character))
+        return ignoredCharacter;
+    const std::int8_t digit = u_charDigitValue(character);
+    return digit < 0 ? endOfNumber : digit;
+}
+
+// The meanings of the last characters beyond ASCII met, asked of ICU once: each key typed in any
+// box reads every box again, and a weight pasted with a no-break space and full-width digits was
+// read by three or four questions to ICU for each of its characters.
+std::int8_t meaningOf(UChar32 character)
+{
+    struct Known
+    {
+        UChar32 character = -1;
+        std::int8_t meaning = endOfNumber;
+    };
+    thread_local std::array<Known, 8> known{};
+    thread_local std::size_t replaced = 0;
+    for (const Known &entry : known) {
+        if (entry.character == character)
+            return entry.meaning;
+    }
+    const std::int8_t meaning = meaningAskedOfIcu(character);
+    known[replaced] = {character, meaning};
+    replaced = (replaced + 1) % known.size();
+    return meaning;
+}
+
 // The text as the reading below sees it, in ASCII: without the spaces and invisible characters,
 // with the decimal digits of every script as ASCII digits, and cut at the first other character
 // beyond ASCII (a letter of another script, malformed UTF-8), since none can continue a number.
@@ -65,12 +100,12 @@ std::string significantCharacters(std::string_view utf8Text)
         U8_NEXT(bytes, i, length, character);
         if (character < 0)
             break;
-        if (isIgnored(character))
+        const std::int8_t meaning = meaningOf(character);
+        if (meaning == ignoredCharacter)
             continue;
-        const std::int8_t digit = u_charDigitValue(character);
-        if (digit < 0)
+        if (meaning == endOfNumber)
             break;
-        kept.push_back(static_cast<char>('0' + digit));
+        kept.push_back(static_cast<char>('0' + meaning));
     }
     return kept;
 }
