@@ -99,6 +99,8 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("letters only") << "abc" << 0.0;
     QTest::newRow("negative") << "-1" << -1.0;
     QTest::newRow("plus sign") << "+4" << 4.0;
+    QTest::newRow("two signs read nothing") << "+-5" << 0.0;
+    QTest::newRow("two signs the other way read nothing") << "-+5" << 0.0;
     QTest::newRow("sign then blank") << "- 7" << -7.0;
     QTest::newRow("two signs") << "--1" << 0.0;
     QTest::newRow("sign alone") << "-" << 0.0;

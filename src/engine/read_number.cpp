@@ -170,13 +170,10 @@ constexpr long exponentMargin = 400;
 // Reads the decimal number at the start of text: sign, digits with at most one point, exponent.
 double readDecimal(std::string_view text)
 {
-    std::string number;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            number.push_back('-');
-        ++i;
-    }
+    const bool hasSign = !text.empty() && (text[0] == '+' || text[0] == '-');
+    // from_chars reads a minus sign, not a plus sign.
+    const std::size_t mantissaStart = hasSign && text[0] == '+' ? 1 : 0;
+    std::size_t i = hasSign ? 1 : 0;
     bool seenPoint = false;
     bool seenDigit = false;
     // Digits before the first significant one, and the place of the point, tell on overflow
@@ -193,19 +190,20 @@ double readDecimal(std::string_view text)
                 ++significantPlace;
             else if (!seenSignificant && seenPoint)
                 --significantPlace;
-            number.push_back(c);
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
-            number.push_back('.');
         } else {
             break;
         }
     }
     if (!seenDigit)
         return 0;
+    // The sign, the digits and the point, as from_chars reads them.
+    const std::string_view mantissa = text.substr(mantissaStart, i - mantissaStart);
 
     const bool hasExponent = i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D');
     long exponent = 0;
+    std::string withExponent;
     if (hasExponent) {
         std::size_t j = i + 1;
         bool negative = false;
@@ -213,16 +211,17 @@ double readDecimal(std::string_view text)
             negative = text[j] == '-';
             ++j;
         }
-        // The mantissa's digits move its value by at most number.size() powers of ten, so an
+        // The mantissa's digits move its value by at most mantissa.size() powers of ten, so an
         // exponent past that plus the margin gives the same verdict as the exact one: it is
         // capped there, and an exponent of any length is read without wrapping.
-        const long exponentCap = static_cast<long>(number.size()) + exponentMargin;
+        const long exponentCap = static_cast<long>(mantissa.size()) + exponentMargin;
         for (; j < text.size() && isDecimalDigit(text[j]); ++j)
             exponent = std::min(exponent * 10 + (text[j] - '0'), exponentCap);
         if (negative)
             exponent = -exponent;
-        number += 'e' + std::to_string(exponent);
+        withExponent = std::string(mantissa) + 'e' + std::to_string(exponent);
     }
+    const std::string_view number = hasExponent ? std::string_view(withExponent) : mantissa;
 
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
