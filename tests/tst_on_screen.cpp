@@ -7,6 +7,7 @@
 #include "message_box_watcher.h"
 #include "test_support.h"
 #include "toolkit/appearance.h"
+#include "toolkit/picture.h"
 #include "toolkit/plain_label.h"
 #include "toolkit/twips.h"
 #include "windows/accueil.h"
@@ -99,6 +100,8 @@ private Q_SLOTS:
     void repaintsShowWhatAFreshWindowShows();
     void labelsDrawTheirTextAsQtDoes_data();
     void labelsDrawTheirTextAsQtDoes();
+    void picturesLookPressedOnlyWhilePressed_data();
+    void picturesLookPressedOnlyWhilePressed();
 
 private:
     // Types the inputs in turn: a field's text, "CocheR" checked or not, or a menu item.
@@ -374,6 +377,26 @@ void TestOnScreen::labelsDrawTheirTextAsQtDoes()
         label->resize(size);
     }
     QCOMPARE(laidOutOnce.grab().toImage(), qtLabel.grab().toImage());
+}
+
+void TestOnScreen::picturesLookPressedOnlyWhilePressed_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("a drink's button") << u"Bière"_s;
+    QTest::newRow("the curve's button") << u"GraphImg"_s;
+}
+
+// A picture drawn once for each look shows the one it has now: pressed in while the button is
+// down, as before once it is up (released outside, so that nothing opens).
+void TestOnScreen::picturesLookPressedOnlyWhilePressed()
+{
+    QFETCH(QString, picture);
+    auto *button = child<Picture>(m_window.get(), picture);
+    const QImage before = button->grab().toImage();
+    QTest::mousePress(button, Qt::LeftButton);
+    QVERIFY(button->grab().toImage() != before);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(button->grab().toImage(), before);
 }
 
 QTEST_MAIN(TestOnScreen)
