@@ -58,7 +58,9 @@ void PlainLabel::paintEvent(QPaintEvent *event)
         return;
     }
     QPainter painter(this);
-    drawFrame(&painter);
+    // A label without a frame would ask the style to draw none, at each repaint.
+    if (frameShape() != QFrame::NoFrame)
+        drawFrame(&painter);
     const int flags = static_cast<int>(QStyle::visualAlignment(Qt::LeftToRight, alignment()))
                       | (wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextForceLeftToRight;
     drawText(&painter, textBox(), flags);
