@@ -12,10 +12,12 @@ FUZZ_SECONDS ?= 60
 
 # Debian packages needed to build, test, benchmark and fuzz: ICU for the text questions, Qt's
 # French texts, the virtual display, D-Bus session and accessibility bus that the screen-reader
-# test runs with, and the poppler tools that read a printed page.
+# test runs with, the poppler tools that read a printed page, and the X extensions through which
+# the latency benchmark presses keys and sees a window redraw.
 PACKAGES := cmake ninja-build make g++ clang libclang-rt-14-dev libicu-dev qt6-base-dev \
             qt6-svg-dev qt6-qpa-plugins libqt6svg6 fonts-liberation qt6-translations-l10n libx11-dev \
-            libbenchmark-dev clang-format clang-tidy xvfb xauth dbus at-spi2-core poppler-utils
+            libxtst-dev libxdamage-dev libbenchmark-dev clang-format clang-tidy xvfb xauth dbus \
+            at-spi2-core poppler-utils
 # Xvfb, xdotool and xprop to drive the program, a CUPS scheduler with the cups-pdf printer (and
 # the poppler tools that read what it printed), /usr/bin/time and pkg-config for the start
 # benchmark; weston's headless compositor, Qt's Wayland plugin, and a session bus with the
@@ -42,8 +44,8 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: deps deps-e2e deps-package build run test test-sanitize test-plain e2e stress bench bench-start fuzz screenshots \
-        format lint package check-package clean
+.PHONY: deps deps-e2e deps-package build run test test-sanitize test-plain e2e stress bench bench-start \
+        bench-latency fuzz screenshots format lint package check-package clean
 
 deps:
 	$(call install-missing,$(PACKAGES))
@@ -126,6 +128,11 @@ bench: build
 # Start time and memory of the program next to a minimal Qt program, under Xvfb.
 bench-start: build deps-e2e
 	bash bench/start_time.sh $(BUILD)/src/app/sobrimetre
+
+# Key press to the next redraw of the program's main window next to a bare Qt window, under Xvfb.
+bench-latency: build
+	$(call build-targets,latency_tools)
+	bash bench/key_latency.sh $(BUILD)
 
 # Each fuzz_<name> grows its corpus in $(BUILD_FUZZ)/corpus/fuzz_<name>. It also starts from
 # fuzz/seeds/fuzz_<name>/ and mutates with the pieces of fuzz/fuzz_<name>.dict when they exist;

@@ -99,6 +99,8 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("letters only") << "abc" << 0.0;
     QTest::newRow("negative") << "-1" << -1.0;
     QTest::newRow("plus sign") << "+4" << 4.0;
+    QTest::newRow("two signs read nothing") << "+-5" << 0.0;
+    QTest::newRow("two signs the other way read nothing") << "-+5" << 0.0;
     QTest::newRow("sign then blank") << "- 7" << -7.0;
     QTest::newRow("two signs") << "--1" << 0.0;
     QTest::newRow("sign alone") << "-" << 0.0;
@@ -153,6 +155,13 @@ void TestEngine::readsLeadingNumber_data()
     QTest::newRow("comma still ends after them") << u"\uFF17\u00A0,5"_s << 7.0;
     QTest::newRow("Greek letter stops") << u"4\u03B15"_s << 4.0;
     QTest::newRow("full-width E is no exponent") << u"1\uFF252"_s << 1.0;
+    // One to nine, each in the digits of another script (Arabic-Indic, Extended Arabic-Indic,
+    // Devanagari, Bengali, Gurmukhi, Gujarati, Oriya, Tamil, Telugu): more characters than a
+    // reading keeps the meanings of, read twice.
+    const QString nineScripts = u"\u0661\u06F2\u0969\u09EA\u0A6B\u0AEC\u0B6D\u0BEE\u0C6F"_s;
+    QTest::newRow("digits of nine scripts") << nineScripts << 123456789.0;
+    QTest::newRow("digits of nine scripts again") << nineScripts << 123456789.0;
+    QTest::newRow("the first of them after the last") << u"\u0C6F\u0661"_s << 91.0;
 }
 
 void TestEngine::readsLeadingNumber()

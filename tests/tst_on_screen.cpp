@@ -1,10 +1,14 @@
 // What the screen shows whole: every window opens inside the screen, the Note message is never
-// cut in any state, and the level and the wait always show every digit. CTest runs it at scale 1
+// cut in any state, the level and the wait always show every digit, and a main window repainted
+// through values that go back and forth shows what a fresh one shows. CTest runs it at scale 1
 // and again at a scale factor of 2 on a 1280 by 1024 screen.
 #include "curve/graph.h"
 #include "mainwindow/sobrimetre.h"
 #include "message_box_watcher.h"
 #include "test_support.h"
+#include "toolkit/appearance.h"
+#include "toolkit/picture.h"
+#include "toolkit/plain_label.h"
 #include "toolkit/twips.h"
 #include "windows/accueil.h"
 #include "windows/apropos.h"
@@ -13,6 +17,7 @@
 #include "windows/notice2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +96,12 @@ private Q_SLOTS:
     void noteNeverCut();
     void numbersShowEveryDigit_data();
     void numbersShowEveryDigit();
+    void repaintsShowWhatAFreshWindowShows_data();
+    void repaintsShowWhatAFreshWindowShows();
+    void labelsDrawTheirTextAsQtDoes_data();
+    void labelsDrawTheirTextAsQtDoes();
+    void picturesLookPressedOnlyWhilePressed_data();
+    void picturesLookPressedOnlyWhilePressed();
 
 private:
     // Types the inputs in turn: a field's text, "CocheR" checked or not, or a menu item.
@@ -275,6 +286,117 @@ void TestOnScreen::numbersShowEveryDigit()
                                     .arg(ink.right())
                                     .arg(image.width())));
     }
+}
+
+void TestOnScreen::repaintsShowWhatAFreshWindowShows_data()
+{
+    QTest::addColumn<Inputs>("steps");
+    QTest::addColumn<Inputs>("values");
+
+    const Input weight{u"Poids"_s, u"72"_s};
+    const Input nine{u"NB_K"_s, u"9"_s};
+    const Input none{u"NB_K"_s, u"0"_s};
+    const Input three{u"NB_K"_s, u"3"_s};
+    QTest::newRow("a count back to a verdict shown before")
+            << Inputs{weight, nine, none, nine} << Inputs{weight, nine};
+    QTest::newRow("the same count once the limit is the probationary one")
+            << Inputs{weight, three, {u"SeuilProbatoire"_s, {}}, none, three}
+            << Inputs{weight, {u"SeuilProbatoire"_s, {}}, three};
+    QTest::newRow("the same count for another weight")
+            << Inputs{weight, three, {u"Poids"_s, u"50"_s}, none, three}
+            << Inputs{{u"Poids"_s, u"50"_s}, three};
+}
+
+// Whatever a widget keeps from one paint to the next (a picture drawn once, a text laid out once,
+// a repaint limited to what changed), after values that go back and forth the window shows each
+// pixel as a fresh window with the last values does.
+void TestOnScreen::repaintsShowWhatAFreshWindowShows()
+{
+    QFETCH(Inputs, steps);
+    QFETCH(Inputs, values);
+    const auto shown = [](QWidget *window) {
+        QApplication::processEvents();
+        return window->screen()->grabWindow(window->winId()).toImage();
+    };
+    for (const Input &step : steps) {
+        enter({step});
+        shown(m_window.get());
+    }
+    const QImage afterSteps = shown(m_window.get());
+    m_window = std::make_unique<Sobrimetre>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    enter(values);
+    QCOMPARE(afterSteps, shown(m_window.get()));
+}
+
+void TestOnScreen::labelsDrawTheirTextAsQtDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::addColumn<bool>("wraps");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<QSize>("size");
+
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    QTest::newRow("a value of the scale") << u"0,10"_s << left << false << false << QSize(25, 17);
+    QTest::newRow("a level centred in its box")
+            << u"0,65"_s << Qt::Alignment(Qt::AlignCenter) << false << true << QSize(57, 25);
+    QTest::newRow("a heading on two centred lines")
+            << u"Cocktails, long drinks"_s << Qt::Alignment(Qt::AlignCenter) << true << true
+            << QSize(60, 32);
+    QTest::newRow("a message on three lines")
+            << u"STOP ! Vous n'êtes pas en état de prendre le volant."_s
+            << Qt::Alignment(Qt::AlignLeft | Qt::AlignTop) << true << false << QSize(120, 70);
+    QTest::newRow("a caption wider than its box, cut")
+            << u"Alcoolémie estimée (en g/l) :"_s << left << false << false << QSize(60, 12);
+    QTest::newRow("a line break") << u"Poids\n(en kg)"_s << Qt::Alignment(Qt::AlignRight) << false
+                                  << true << QSize(70, 40);
+}
+
+// A label that lays its text out once draws each pixel as Qt's own label.
+void TestOnScreen::labelsDrawTheirTextAsQtDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(Qt::Alignment, alignment);
+    QFETCH(bool, wraps);
+    QFETCH(bool, framed);
+    QFETCH(QSize, size);
+    QWidget host;
+    PlainLabel laidOutOnce(&host);
+    QLabel qtLabel(&host);
+    for (QLabel *label : {static_cast<QLabel *>(&laidOutOnce), &qtLabel}) {
+        // The windows' fonts, whose lines are a fraction of a pixel high.
+        label->setFont(arial(8.25, FontStyle::Bold));
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        label->setAlignment(alignment);
+        label->setWordWrap(wraps);
+        if (framed)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->resize(size);
+    }
+    QCOMPARE(laidOutOnce.grab().toImage(), qtLabel.grab().toImage());
+}
+
+void TestOnScreen::picturesLookPressedOnlyWhilePressed_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("a drink's button") << u"Bière"_s;
+    QTest::newRow("the curve's button") << u"GraphImg"_s;
+}
+
+// A picture drawn once for each look shows the one it has now: pressed in while the button is
+// down, as before once it is up (released outside, so that nothing opens).
+void TestOnScreen::picturesLookPressedOnlyWhilePressed()
+{
+    QFETCH(QString, picture);
+    auto *button = child<Picture>(m_window.get(), picture);
+    const QImage before = button->grab().toImage();
+    QTest::mousePress(button, Qt::LeftButton);
+    QVERIFY(button->grab().toImage() != before);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(button->grab().toImage(), before);
 }
 
 QTEST_MAIN(TestOnScreen)

@@ -6,6 +6,7 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <string>
@@ -28,6 +29,55 @@ bool isIgnored(UChar32 character)
     return u_isUWhiteSpace(character) || u_charType(character) == U_FORMAT_CHAR;
 }
 
+// What isIgnored says of each ASCII character, asked of ICU once: nearly every text read is
+// ASCII, and asking ICU for each of its characters cost most of a reading.
+using AsciiAnswers = std::array<bool, 0x80>;
+const AsciiAnswers &ignoredAscii()
+{
+    static const AsciiAnswers answers = [] {
+        AsciiAnswers ignored{};
+        for (UChar32 character = 0; character < 0x80; ++character)
+            ignored[static_cast<std::size_t>(character)] = isIgnored(character);
+        return ignored;
+    }();
+    return answers;
+}
+
+// What a character beyond ASCII is to a reading: invisible, a decimal digit of that value, or the
+// end of the number.
+constexpr std::int8_t ignoredCharacter = -2;
+constexpr std::int8_t endOfNumber = -1;
+
+std::int8_t meaningAskedOfIcu(UChar32 character)
+{
+    if (isIgnored(character))
+        return ignoredCharacter;
+    const std::int8_t digit = u_charDigitValue(character);
+    return digit < 0 ? endOfNumber : digit;
+}
+
+// The meanings of the last characters beyond ASCII met, asked of ICU once: each key typed in any
+// box reads every box again, and a weight pasted with a no-break space and full-width digits was
+// read by three or four questions to ICU for each of its characters.
+std::int8_t meaningOf(UChar32 character)
+{
+    struct Known
+    {
+        UChar32 character = -1;
+        std::int8_t meaning = endOfNumber;
+    };
+    thread_local std::array<Known, 8> known{};
+    thread_local std::size_t replaced = 0;
+    for (const Known &entry : known) {
+        if (entry.character == character)
+            return entry.meaning;
+    }
+    const std::int8_t meaning = meaningAskedOfIcu(character);
+    known[replaced] = {character, meaning};
+    replaced = (replaced + 1) % known.size();
+    return meaning;
+}
+
 // The text as the reading below sees it, in ASCII: without the spaces and invisible characters,
 // with the decimal digits of every script as ASCII digits, and cut at the first other character
 // beyond ASCII (a letter of another script, malformed UTF-8), since none can continue a number.
@@ -35,24 +85,27 @@ std::string significantCharacters(std::string_view utf8Text)
 {
     std::string kept;
     kept.reserve(utf8Text.size());
+    const AsciiAnswers &ignored = ignoredAscii();
     const auto *const bytes = reinterpret_cast<const std::uint8_t *>(utf8Text.data());
     const std::size_t length = utf8Text.size();
     std::size_t i = 0;
     while (i < length) {
+        if (bytes[i] < 0x80) {
+            if (!ignored[bytes[i]])
+                kept.push_back(static_cast<char>(bytes[i]));
+            ++i;
+            continue;
+        }
         UChar32 character = 0;
         U8_NEXT(bytes, i, length, character);
         if (character < 0)
             break;
-        if (isIgnored(character))
+        const std::int8_t meaning = meaningOf(character);
+        if (meaning == ignoredCharacter)
             continue;
-        if (character < 0x80) {
-            kept.push_back(static_cast<char>(character));
-            continue;
-        }
-        const std::int8_t digit = u_charDigitValue(character);
-        if (digit < 0)
+        if (meaning == endOfNumber)
             break;
-        kept.push_back(static_cast<char>('0' + digit));
+        kept.push_back(static_cast<char>('0' + meaning));
     }
     return kept;
 }
@@ -117,13 +170,10 @@ constexpr long exponentMargin = 400;
 // Reads the decimal number at the start of text: sign, digits with at most one point, exponent.
 double readDecimal(std::string_view text)
 {
-    std::string number;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            number.push_back('-');
-        ++i;
-    }
+    const bool hasSign = !text.empty() && (text[0] == '+' || text[0] == '-');
+    // from_chars reads a minus sign, not a plus sign.
+    const std::size_t mantissaStart = hasSign && text[0] == '+' ? 1 : 0;
+    std::size_t i = hasSign ? 1 : 0;
     bool seenPoint = false;
     bool seenDigit = false;
     // Digits before the first significant one, and the place of the point, tell on overflow
@@ -140,19 +190,20 @@ double readDecimal(std::string_view text)
                 ++significantPlace;
             else if (!seenSignificant && seenPoint)
                 --significantPlace;
-            number.push_back(c);
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
-            number.push_back('.');
         } else {
             break;
         }
     }
     if (!seenDigit)
         return 0;
+    // The sign, the digits and the point, as from_chars reads them.
+    const std::string_view mantissa = text.substr(mantissaStart, i - mantissaStart);
 
     const bool hasExponent = i < text.size() && (upper(text[i]) == 'E' || upper(text[i]) == 'D');
     long exponent = 0;
+    std::string withExponent;
     if (hasExponent) {
         std::size_t j = i + 1;
         bool negative = false;
@@ -160,16 +211,17 @@ double readDecimal(std::string_view text)
             negative = text[j] == '-';
             ++j;
         }
-        // The mantissa's digits move its value by at most number.size() powers of ten, so an
+        // The mantissa's digits move its value by at most mantissa.size() powers of ten, so an
         // exponent past that plus the margin gives the same verdict as the exact one: it is
         // capped there, and an exponent of any length is read without wrapping.
-        const long exponentCap = static_cast<long>(number.size()) + exponentMargin;
+        const long exponentCap = static_cast<long>(mantissa.size()) + exponentMargin;
         for (; j < text.size() && isDecimalDigit(text[j]); ++j)
             exponent = std::min(exponent * 10 + (text[j] - '0'), exponentCap);
         if (negative)
             exponent = -exponent;
-        number += 'e' + std::to_string(exponent);
+        withExponent = std::string(mantissa) + 'e' + std::to_string(exponent);
     }
+    const std::string_view number = hasExponent ? std::string_view(withExponent) : mantissa;
 
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);

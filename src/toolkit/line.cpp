@@ -62,6 +62,13 @@ void Line::paintEvent(QPaintEvent * /*event*/)
         painter.fillRect(QRect(from - offset, QSize(width, width)), strokeColor());
         return;
     }
+    // A level or upright line one pixel wide covers the pixels from one end to the other: filling
+    // them costs less than stroking the line, which the scale's ticks are each time the level bar
+    // moves under them.
+    if ((from.x() == to.x() || from.y() == to.y()) && width == 1) {
+        painter.fillRect(QRect(from - offset, to - offset).normalized(), strokeColor());
+        return;
+    }
     // Pixel centres: a one-pixel line lies exactly on its row or column.
     const QPointF half(0.5, 0.5);
     painter.drawLine(QPointF(from - offset) + half, QPointF(to - offset) + half);

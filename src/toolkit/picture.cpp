@@ -27,17 +27,33 @@ void Picture::click()
     Q_EMIT clicked();
 }
 
-void Picture::paintEvent(QPaintEvent * /*event*/)
+const QPixmap &Picture::drawing()
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_drawing.size() == pixels && m_drawing.devicePixelRatio() == ratio
+        && m_drawingPressed == looksPressed())
+        return m_drawing;
+    m_drawing = QPixmap(pixels);
+    m_drawing.setDevicePixelRatio(ratio);
+    m_drawing.fill(Qt::transparent);
+    m_drawingPressed = looksPressed();
+    QPainter painter(&m_drawing);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (looksPressed()) {
+    if (m_drawingPressed) {
         // A pixel down and to the right, and a shade darker.
         m_renderer.render(&painter, QRectF(rect()).translated(1, 1));
         painter.fillRect(rect(), QColor(0, 0, 0, 48));
     } else {
         m_renderer.render(&painter, QRectF(rect()));
     }
+    return m_drawing;
+}
+
+void Picture::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, drawing());
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

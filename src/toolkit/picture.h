@@ -5,6 +5,7 @@
 // is clicked with Space or Enter too, and shows the focus.
 #pragma once
 
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -34,8 +35,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The picture as it is drawn at the widget's size in device pixels, pressed in or not.
+    const QPixmap &drawing();
+
     QString m_path;
     QSvgRenderer m_renderer;
+    // Drawing the SVG file costs far more than putting its pixels back: the lights and the alert
+    // signs are repainted each time the level bar moves under them.
+    QPixmap m_drawing;
+    bool m_drawingPressed = false;
     bool m_clickable = false;
     bool m_pressed = false;
 };

@@ -13,7 +13,7 @@
 using namespace Qt::StringLiterals;
 
 ResultLabel::ResultLabel(QString subject, Content content, QWidget *parent)
-    : QLabel(parent)
+    : PlainLabel(parent)
     , m_subject(std::move(subject))
     , m_content(content)
 {
@@ -59,8 +59,14 @@ QRectF ResultLabel::room() const
 // the scale by what the text still lacks; a message that wraps needs a try or two more.
 double ResultLabel::fittingScale() const
 {
-    const QFontMetricsF metrics(font(), this);
     const QSizeF box = room().size();
+    const auto found = std::find_if(m_fittings.cbegin(), m_fittings.cend(), [&](const Fitting &f) {
+        return f.text == text() && f.font == font() && f.dpi == logicalDpiY() && f.room == box
+               && f.flags == textFlags();
+    });
+    if (found != m_fittings.cend())
+        return found->scale;
+    const QFontMetricsF metrics(font(), this);
     double scale = 1;
     for (int attempt = 0; attempt < 10; ++attempt) {
         const QSizeF space = box / scale;
@@ -72,6 +78,10 @@ double ResultLabel::fittingScale() const
             break;
         scale *= shrink;
     }
+    constexpr std::size_t kept = 4;
+    if (m_fittings.size() == kept)
+        m_fittings.pop_back();
+    m_fittings.push_front({text(), font(), logicalDpiY(), box, textFlags(), scale});
     return scale;
 }
 
@@ -79,7 +89,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
 {
     const double scale = fittingScale();
     if (scale >= 1) {
-        QLabel::paintEvent(event);
+        PlainLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
@@ -87,6 +97,7 @@ void ResultLabel::paintEvent(QPaintEvent *event)
     const QRectF box = room();
     painter.translate(box.topLeft());
     painter.scale(scale, scale);
-    style()->drawItemText(&painter, QRectF(QPointF(), box.size() / scale).toRect(), textFlags(),
-                          palette(), isEnabled(), text(), foregroundRole());
+    const int direction = layoutDirection() == Qt::LeftToRight ? Qt::TextForceLeftToRight
+                                                               : Qt::TextForceRightToLeft;
+    drawText(&painter, QRectF(QPointF(), box.size() / scale).toRect(), textFlags() | direction);
 }

@@ -7,9 +7,11 @@
 // reader as it happens; a label that shows a number gives it as its value as well.
 #pragma once
 
-#include <QLabel>
+#include "plain_label.h"
 
-class ResultLabel : public QLabel
+#include <deque>
+
+class ResultLabel : public PlainLabel
 {
     Q_OBJECT
 public:
@@ -35,4 +37,17 @@ private:
 
     QString m_subject;
     Content m_content;
+    // The scales found last and what each was found for: each paint asks for one, laying a
+    // message out several times costs more than the rest of its painting, and a label shows
+    // few texts in turn (the messages, a level that goes back and forth as a person types).
+    struct Fitting
+    {
+        QString text;
+        QFont font;
+        int dpi = 0;
+        QSizeF room;
+        int flags = 0;
+        double scale = 1;
+    };
+    mutable std::deque<Fitting> m_fittings;
 };

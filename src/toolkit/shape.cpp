@@ -30,6 +30,10 @@ void Shape::setFillColor(const QColor &color)
     if (m_fill == color)
         return;
     m_fill = color;
+    // A shape filled with an opaque colour covers every pixel of its rectangle: what lies under
+    // it is not drawn in vain, as the window's background under the scale's panel was each time
+    // the level bar moved.
+    setAttribute(Qt::WA_OpaquePaintEvent, m_fill.isValid() && m_fill.alpha() == 255);
     update();
 }
 

@@ -6,6 +6,7 @@
 #include "line.h"
 #include "number_box.h"
 #include "picture.h"
+#include "plain_label.h"
 #include "shape.h"
 
 #include <QLabel>
@@ -37,7 +38,7 @@ Label *plainText(Label *label, const QString &text, Qt::Alignment alignment)
 QLabel *newLabel(QWidget *parent, const QString &name, const QString &text, const TwipsRect &area,
                  Qt::Alignment alignment)
 {
-    return plainText(named(new QLabel(parent), name, area), text, alignment);
+    return plainText(named(new PlainLabel(parent), name, area), text, alignment);
 }
 
 ResultLabel *newResultLabel(QWidget *parent, const QString &name, const QString &subject,
